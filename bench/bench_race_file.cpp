@@ -1,0 +1,73 @@
+// Load and save of a full race: 999 pilots and planes, three brackets of 32 rounds of 32
+// complete four-lane heats.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+
+#include "race/FileIo.h"
+#include "samples/SampleRace.h"
+#include "ui/Interaction.h"
+
+namespace {
+
+using namespace korva;
+
+class SilentUser final : public Interaction {
+public:
+    Answer ask(const Message&) override { return Answer::Ok; }
+    void beginWait() override {}
+    void endWait() override {}
+    void refreshViews(bool) override {}
+};
+
+struct BigRace {
+    SilentUser ui;
+    FixedClock clock;
+    MemorySettingsStore settings;
+    RaceServices services{ui, clock, settings};
+    std::unique_ptr<KORVARaceDoc> doc;
+    std::string path = "/tmp/korva_bench_race.kvr";
+
+    BigRace() {
+        samples::SampleSize size;
+        size.pilots = 999;
+        size.rounds = 32;
+        size.heatsPerRound = 32;
+        size.lanes = 4;
+        doc = samples::makeRace(services, size);
+        doc->writeFile(path);
+    }
+    ~BigRace() { std::remove(path.c_str()); }
+};
+
+BigRace& bigRace() {
+    static BigRace race;
+    return race;
+}
+
+void BM_LoadAndSaveRace(benchmark::State& state) {
+    BigRace& race = bigRace();
+    for (auto _ : state) {
+        KORVARaceDoc doc(race.services);
+        doc.loadFile(race.path);
+        doc.writeFile(race.path);
+        benchmark::DoNotOptimize(doc.pilots.size());
+    }
+    state.counters["bytes"] = static_cast<double>(readWholeFile(race.path).size());
+}
+BENCHMARK(BM_LoadAndSaveRace)->Unit(benchmark::kMillisecond);
+
+// The same without the disk: encoding and decoding only.
+void BM_EncodeDecodeRace(benchmark::State& state) {
+    BigRace& race = bigRace();
+    for (auto _ : state) {
+        KORVARaceDoc doc(race.services);
+        doc.loadBytes(race.doc->encode());
+        benchmark::DoNotOptimize(doc.encode().size());
+    }
+}
+BENCHMARK(BM_EncodeDecodeRace)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,58 @@
+#include "app/QtInteraction.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/QtText.h"
+
+namespace korva {
+
+namespace {
+QMessageBox::StandardButton toQt(Answer a) {
+    switch (a) {
+        case Answer::Ok: return QMessageBox::Ok;
+        case Answer::Cancel: return QMessageBox::Cancel;
+        case Answer::Yes: return QMessageBox::Yes;
+        case Answer::No: return QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+}  // namespace
+
+Answer QtInteraction::ask(const Message& message) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(QStringLiteral("KORVARace"));
+    box.setText(korva::toQt(message.text));
+    switch (message.icon) {
+        case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case Icon::Information: box.setIcon(QMessageBox::Information); break;
+        case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+        case Icon::Error: box.setIcon(QMessageBox::Critical); break;
+        case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    switch (message.buttons) {
+        case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+        case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case Buttons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+    }
+    box.setDefaultButton(toQt(message.defaultButton));
+    switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Cancel: return Answer::Cancel;
+        default: return message.buttons == Buttons::Ok ? Answer::Ok
+                        : message.buttons == Buttons::OkCancel ? Answer::Ok
+                                                                : Answer::Cancel;
+    }
+}
+
+void QtInteraction::beginWait() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void QtInteraction::endWait() { QApplication::restoreOverrideCursor(); }
+
+void QtInteraction::refreshViews(bool refill) { emit viewsNeedRefresh(refill); }
+
+}  // namespace korva

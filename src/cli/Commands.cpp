@@ -1,0 +1,124 @@
+#include "cli/Commands.h"
+
+#include <algorithm>
+#include <cctype>
+#include <functional>
+#include <map>
+#include <ostream>
+
+#include "cli/ConsoleInteraction.h"
+#include "cli/JsonDump.h"
+#include "race/Archive.h"
+#include "race/FileIo.h"
+#include "race/KORVAPilotMaster.h"
+#include "race/KORVARaceDoc.h"
+#include "ui/Clock.h"
+#include "ui/SettingsStore.h"
+
+namespace korva {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: korva dump FILE            print a race file (.kvr) or pilot master file (.KVP) as JSON\n"
+    "       korva resave IN OUT        load a race file and save it in the current layout\n";
+
+bool isMasterFile(const std::string& path) {
+    std::string ext = path.size() >= 4 ? path.substr(path.size() - 4) : "";
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == ".kvp";
+}
+
+// Loads a race file, turning every failure into one clear sentence.
+struct Session {
+    explicit Session(std::ostream& err) : ui(err), services(ui, clock, settings) {}
+    ConsoleInteraction ui;
+    SystemClock clock;
+    MemorySettingsStore settings;
+    RaceServices services;
+};
+
+int reportLoadError(const std::string& path, std::ostream& err) {
+    try {
+        throw;
+    } catch (const NewerVersionError& e) {
+        err << "korva: " << path << ": the " << e.fileKind()
+            << " file was created by a newer version of the program; upgrade to read it\n";
+    } catch (const ArchiveError& e) {
+        err << "korva: " << path << ": the file is short or malformed at byte " << e.offset()
+            << " (expected " << e.expected() << ")\n";
+    } catch (const FileError& e) {
+        err << "korva: " << e.what() << "\n";
+    } catch (const std::exception& e) {
+        err << "korva: " << path << ": " << e.what() << "\n";
+    }
+    return 1;
+}
+
+int dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) {
+        err << kUsage;
+        return 2;
+    }
+    const std::string& path = args[0];
+    Session session(err);
+    try {
+        if (!fileExists(path)) throw FileError("Cannot open " + path + ": no such file");
+        if (isMasterFile(path)) {
+            const auto pilots = KORVAPilotMaster::decode(readWholeFile(path), session.clock);
+            out << toJson(pilots).dump(2) << "\n";
+        } else {
+            KORVARaceDoc doc(session.services);
+            doc.loadBytes(readWholeFile(path));
+            // The name stored in the file, before the open would replace it with the path's.
+            const std::string storedName = session.services.raceFileName;
+            out << toJson(doc, storedName).dump(2) << "\n";
+        }
+    } catch (...) {
+        return reportLoadError(path, err);
+    }
+    return 0;
+}
+
+int resave(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+    if (args.size() != 2) {
+        err << kUsage;
+        return 2;
+    }
+    Session session(err);
+    KORVARaceDoc doc(session.services);
+    try {
+        if (!fileExists(args[0])) throw FileError("Cannot open " + args[0] + ": no such file");
+        doc.loadFile(args[0]);
+    } catch (...) {
+        return reportLoadError(args[0], err);
+    }
+    try {
+        doc.writeFile(args[1]);
+    } catch (const std::exception& e) {
+        err << "korva: cannot save " << args[1] << ": " << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    using Command = std::function<int(const std::vector<std::string>&, std::ostream&,
+                                      std::ostream&)>;
+    const std::map<std::string, Command> commands = {{"dump", dump}, {"resave", resave}};
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        (args.empty() ? err : out) << kUsage;
+        return args.empty() ? 2 : 0;
+    }
+    auto it = commands.find(args[0]);
+    if (it == commands.end()) {
+        err << "korva: unknown command '" << args[0] << "'\n" << kUsage;
+        return 2;
+    }
+    return it->second({args.begin() + 1, args.end()}, out, err);
+}
+
+}  // namespace korva

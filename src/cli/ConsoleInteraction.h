@@ -1,0 +1,27 @@
+#pragma once
+// The user of the command-line tool: messages go to standard error, questions take the
+// answers given on the command line (Yes when none was given).
+
+#include <iosfwd>
+#include <map>
+
+#include "ui/Interaction.h"
+
+namespace korva {
+
+class ConsoleInteraction final : public Interaction {
+public:
+    explicit ConsoleInteraction(std::ostream& err) : err_(err) {}
+    void setAnswer(int messageId, Answer answer) { answers_[messageId] = answer; }
+
+    Answer ask(const Message& message) override;
+    void beginWait() override {}
+    void endWait() override {}
+    void refreshViews(bool) override {}
+
+private:
+    std::ostream& err_;
+    std::map<int, Answer> answers_;
+};
+
+}  // namespace korva

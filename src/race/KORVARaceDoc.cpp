@@ -1,0 +1,374 @@
+#include "race/KORVARaceDoc.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "race/Archive.h"
+#include "race/FileIo.h"
+#include "ui/Messages.h"
+
+namespace korva {
+
+namespace {
+constexpr std::size_t kMinTaggedBytes = 2;
+constexpr int kOldChannelEntries = 60;
+
+template <typename T>
+void storeList(Archive& ar, const std::vector<std::unique_ptr<T>>& items, const char* cls) {
+    ar.writeCount(items.size());
+    for (const auto& item : items) {
+        ar.writeObjectTag(cls);
+        item->Serialize(ar);
+    }
+}
+
+template <typename T>
+void loadList(Archive& ar, std::vector<std::unique_ptr<T>>& items, const char* cls) {
+    items.clear();
+    const std::size_t n = ar.readCount(kMinTaggedBytes);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!ar.readObjectTag(cls)) continue;
+        auto item = std::make_unique<T>();
+        item->Serialize(ar);
+        items.push_back(std::move(item));
+    }
+}
+}  // namespace
+
+KORVARaceDoc::KORVARaceDoc(RaceServices& services) : services_(services) {}
+
+void KORVARaceDoc::serializeHeader(Archive& ar, int& fileVersion) {
+    if (ar.isStoring()) {
+        ar.writeString(raceTitle);
+        for (std::size_t b = 0; b < kBracketCount; ++b) {
+            ar.writeInt(maxLanes[b]);
+            ar.writeInt(minLanes[b]);
+        }
+        for (std::int32_t v : {class426, classQ40, class424Ama, class424Apra, matrixType}) {
+            ar.writeInt(v);
+        }
+        for (std::int32_t v : menuIds) ar.writeInt(v);
+        ar.writeInt(awardPlaces);
+        ar.writeString(printFont);
+        ar.writeString(printTitleFont);
+        ar.writeString(versionText);
+        ar.writeBoolText(heatCardLaneColors);
+        ar.writeBoolText(heatCardPageBreak);
+        ar.writeNumberText(wingFlagSet);
+        ar.writeNumberText(rotationKind);
+        ar.writeSpare(27);
+        for (std::int32_t v : {locked424, locked426, lockedThird, showInactive, timingFileWanted}) {
+            ar.writeBoolText(v);
+        }
+        const std::string& appName = services_.raceFileName;
+        ar.writeString(appName.empty() ? lastComponent(pathName_) : appName);
+        for (std::int32_t v : channelLimit) ar.writeInt(v);
+        ar.writeInt(formatMarker);
+        for (std::int32_t v : {staggeredStart, fastRegistration, printResolution, colorPrinting,
+                               pilotCardsPrintedAt, reservedC, totalTies, resolveTiesByFlyOff}) {
+            ar.writeInt(v);
+        }
+        for (std::int32_t v : {raceFinished, heatScoring, saveReminder, maxThreeLanes,
+                               maxThreeLanes, userClass}) {
+            ar.writeInt(v);
+        }
+        ar.writeString(userClassName);
+        ar.writeInt(faiClass);
+        for (const std::string& code : laneColorCode) ar.writeString(code);
+        for (std::int32_t v : {rotateEvery, 0, 0, 0}) ar.writeInt(v);
+        ar.writeSpare(3);
+        ar.writeInt(channelSortOrder);
+        ar.writeInt(cardPrintCounter);
+        fileVersion = leadingNumber(versionText);
+        return;
+    }
+
+    menuSelected = 0;
+    viewMenuId = 0;
+    viewAllId = 0;
+    currentSelection = -1;
+    changeCount = 0;
+    busyFlag = 0;
+
+    raceTitle = ar.readString();
+    for (std::size_t b = 0; b < kBracketCount; ++b) {
+        maxLanes[b] = ar.readInt();
+        minLanes[b] = ar.readInt();
+    }
+    for (std::int32_t* v : {&class426, &classQ40, &class424Ama, &class424Apra, &matrixType}) {
+        *v = ar.readInt();
+    }
+    for (std::int32_t& v : menuIds) v = ar.readInt();
+    awardPlaces = ar.readInt();
+    printFont = ar.readString();
+    printTitleFont = ar.readString();
+    versionText = ar.readString();
+    const int V = leadingNumber(versionText);
+    fileVersion = V;
+    heatCardLaneColors = ar.readBoolText();
+    heatCardPageBreak = ar.readBoolText();
+    wingFlagSet = ar.readNumberText();
+    rotationKind = ar.readNumberText();
+    ar.readSpare(27);
+    for (std::int32_t* v : {&locked424, &locked426, &lockedThird, &showInactive,
+                            &timingFileWanted}) {
+        *v = ar.readBoolText();
+    }
+    services_.raceFileName = ar.readString();
+    for (std::int32_t& v : channelLimit) v = ar.readInt();
+    formatMarker = ar.readInt();
+    if (formatMarker > 100) throw NewerVersionError(std::string(text(str::kRace)));
+
+    auto step13 = [&] {
+        raceFinished = ar.readInt();
+        heatScoring = ar.readInt();
+        saveReminder = ar.readInt();
+    };
+    auto step14 = [&] {
+        maxThreeLanes = ar.readInt();
+        ar.readInt();  // a second copy
+    };
+    auto step15 = [&] {
+        userClass = ar.readInt();
+        userClassName = ar.readString();
+    };
+    auto defaultsOf13 = [&] {
+        raceFinished = 0;
+        heatScoring = 0;
+        saveReminder = 10;
+    };
+    auto defaultsOf15 = [&] {
+        userClass = 0;
+        userClassName = "MyClassName";
+    };
+    auto defaultsOf16 = [&] {
+        faiClass = 0;
+        laneColorCode = {"LG", "LR", "HG", "HR"};
+        rotateEvery = 0;
+        channelSortOrder = 0;
+        cardPrintCounter = 0;
+    };
+
+    if (formatMarker == 0) {
+        ar.skipInts(36 + 40 + 40);
+        ar.skipDoubles(40);
+        ar.skipInts(40);
+        formatMarker = 100;
+        staggeredStart = 1;
+        fastRegistration = 0;
+        printResolution = 96;
+        colorPrinting = 1;
+        pilotCardsPrintedAt = 0;
+        reservedC = 0;
+        totalTies = 0;
+        resolveTiesByFlyOff = 0;
+        minLanes = {3, 3, 3};
+        defaultsOf13();
+        maxThreeLanes = 0;
+        defaultsOf15();
+        defaultsOf16();
+    } else {
+        for (std::int32_t* v : {&staggeredStart, &fastRegistration, &printResolution,
+                                &colorPrinting, &pilotCardsPrintedAt, &reservedC, &totalTies,
+                                &resolveTiesByFlyOff}) {
+            *v = ar.readInt();
+        }
+        if (V < 104) {
+            defaultsOf13();
+            maxThreeLanes = 0;
+            defaultsOf15();
+            defaultsOf16();
+        } else if (V < 105) {
+            step13();
+            maxThreeLanes = 0;
+            defaultsOf15();
+            defaultsOf16();
+        } else if (V < 109) {
+            step13();
+            step14();
+            defaultsOf15();
+            defaultsOf16();
+        } else {
+            step13();
+            step14();
+            step15();
+            defaultsOf16();
+            if (V >= 114) {
+                faiClass = ar.readInt();
+                for (std::string& code : laneColorCode) code = ar.readString();
+                rotateEvery = ar.readInt();
+                ar.skipInts(3);
+                ar.readSpare(3);
+                if (V >= 116) channelSortOrder = ar.readInt();
+                if (V >= 120) cardPrintCounter = ar.readInt();
+            }
+        }
+    }
+    // Written back in the current layout, the oldest included.
+    versionText = "120";
+}
+
+void KORVARaceDoc::Serialize(Archive& ar) {
+    int fileVersion = 120;
+    serializeHeader(ar, fileVersion);
+    if (ar.isStoring()) {
+        storeList(ar, pilots, "KORVAPilot");
+        storeList(ar, planes, "KORVAPlane");
+        raceMatrix.Serialize(ar);
+        return;
+    }
+    loadList(ar, pilots, "KORVAPilot");
+    loadList(ar, planes, "KORVAPlane");
+    raceMatrix.Serialize(ar, fileVersion <= 111 ? kOldChannelEntries : kChannelCount);
+    recountChannels();
+    selectMenus();
+}
+
+std::vector<std::uint8_t> KORVARaceDoc::encode() {
+    Archive ar(services_.clock);
+    Serialize(ar);
+    return ar.bytes();
+}
+
+void KORVARaceDoc::loadBytes(const std::vector<std::uint8_t>& bytes) {
+    Archive ar(services_.clock, bytes);
+    Serialize(ar);
+}
+
+void KORVARaceDoc::loadFile(const std::string& path) {
+    loadBytes(readWholeFile(path));
+    pathName_ = path;
+    raceFolder = folderOf(path);
+    services_.raceFileName = lastComponent(path);
+    modified_ = false;
+}
+
+bool KORVARaceDoc::openDocument(const std::string& path) {
+    try {
+        loadFile(path);
+        return true;
+    } catch (const NewerVersionError& e) {
+        showError(services_.ui, str::kNewerFile, e.fileKind(), e.fileKind());
+        services_.endProgram();
+    } catch (const std::exception& e) {
+        showError(services_.ui, str::kOpenFailed, path, std::string(e.what()));
+    }
+    return false;
+}
+
+void KORVARaceDoc::writeFile(const std::string& path) {
+    const std::string previousName = services_.raceFileName;
+    services_.raceFileName = lastComponent(path);
+    try {
+        writeFileAtomically(path, encode());
+    } catch (...) {
+        services_.raceFileName = previousName;
+        throw;
+    }
+    pathName_ = path;
+    raceFolder = folderOf(path);
+    modified_ = false;
+}
+
+bool KORVARaceDoc::saveDocument(const std::string& path) {
+    try {
+        writeFile(path);
+        return true;
+    } catch (const std::exception& e) {
+        showError(services_.ui, str::kSaveFailed, path, std::string(e.what()));
+        return false;
+    }
+}
+
+void KORVARaceDoc::noteChange() {
+    ++changeCount;
+    if (saveReminder == 0 || changeCount % saveReminder != 0) {
+        modified_ = true;
+        return;
+    }
+    if (askYesNo(services_.ui, str::kSaveReminder, Icon::Question, Answer::Yes, changeCount)) {
+        changeCount = 0;
+        modified_ = true;
+        saveDocument(pathName_);
+    }
+}
+
+std::string KORVARaceDoc::thirdBracketName() const {
+    if (userClass) return userClassName;
+    if (faiClass) return "FAI";
+    return "Q40";
+}
+
+std::string KORVARaceDoc::bracketName(int bracket) const {
+    switch (bracket) {
+        case 0: return "424";
+        case 1: return "426";
+        case 2: return thirdBracketName();
+        default: return "Unknown";
+    }
+}
+
+bool KORVARaceDoc::bracketUsed(int bracket) const {
+    switch (bracket) {
+        case 0: return class424Ama || class424Apra;
+        case 1: return class426 != 0;
+        case 2: return classQ40 || userClass || faiClass;
+        default: return false;
+    }
+}
+
+int KORVARaceDoc::pilotsInBracket(int bracket) const {
+    int n = 0;
+    for (const auto& p : pilots) n += p->bracket == bracket ? 1 : 0;
+    return n;
+}
+
+int KORVARaceDoc::highestPilotNumber(int bracket) const {
+    int most = 0;
+    for (const auto& p : pilots) {
+        if (p->bracket == bracket) most = std::max(most, p->pilotNumber);
+    }
+    return most;
+}
+
+void KORVARaceDoc::setRaceTitle(const std::string& title) {
+    raceTitle = title;
+    services_.ui.refreshViews(false);
+}
+
+void KORVARaceDoc::selectMenus() {
+    // One menu set per combination of the three brackets; the numbers only need to differ.
+    const int combination = (bracketUsed(0) ? 1 : 0) | (bracketUsed(1) ? 2 : 0) |
+                            (bracketUsed(2) ? 4 : 0);
+    constexpr int kFirstMenu = 321;
+    for (std::size_t i = 0; i < menuIds.size(); ++i) {
+        menuIds[i] = combination == 0 ? 0 : kFirstMenu + combination * 10 + static_cast<int>(i);
+    }
+    viewMenuId = menuIds[0];
+    viewAllId = menuIds[1];
+    menuSelected = 1;
+}
+
+void KORVARaceDoc::recountChannels() { raceMatrix.RecountChannels(pilots, &channelUse); }
+
+const KORVAPilot* KORVARaceDoc::pilotByNumber(std::int32_t number) const {
+    if (number < 1) return nullptr;
+    // After a deletion numbers no longer match positions: try the position, then search.
+    const auto index = static_cast<std::size_t>(number - 1);
+    if (index < pilots.size() && pilots[index]->pilotNumber == number) return pilots[index].get();
+    for (const auto& p : pilots) {
+        if (p->pilotNumber == number) return p.get();
+    }
+    return nullptr;
+}
+
+KORVAPilot* KORVARaceDoc::pilotByNumber(std::int32_t number) {
+    return const_cast<KORVAPilot*>(std::as_const(*this).pilotByNumber(number));
+}
+
+KORVAPlane* KORVARaceDoc::planeByNumber(std::int32_t number) const {
+    if (number < 1 || static_cast<std::size_t>(number) > planes.size()) return nullptr;
+    return planes[static_cast<std::size_t>(number - 1)].get();
+}
+
+}  // namespace korva
