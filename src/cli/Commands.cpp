@@ -71,9 +71,7 @@ int dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         } else {
             KORVARaceDoc doc(session.services);
             doc.loadBytes(readWholeFile(path));
-            // The name stored in the file, before the open would replace it with the path's.
-            const std::string storedName = session.services.raceFileName;
-            out << toJson(doc, storedName).dump(2) << "\n";
+            out << toJson(doc, doc.storedRaceFileName).dump(2) << "\n";
         }
     } catch (...) {
         return reportLoadError(path, err);

@@ -114,7 +114,8 @@ void KORVARaceDoc::serializeHeader(Archive& ar, int& fileVersion) {
                             &timingFileWanted}) {
         *v = ar.readBoolText();
     }
-    services_.raceFileName = ar.readString();
+    // Handed to the application only once the whole file has been read.
+    storedRaceFileName = ar.readString();
     for (std::int32_t& v : channelLimit) v = ar.readInt();
     formatMarker = ar.readInt();
     if (formatMarker > 100) throw NewerVersionError(std::string(text(str::kRace)));
@@ -233,6 +234,7 @@ std::vector<std::uint8_t> KORVARaceDoc::encode() {
 void KORVARaceDoc::loadBytes(const std::vector<std::uint8_t>& bytes) {
     Archive ar(services_.clock, bytes);
     Serialize(ar);
+    services_.raceFileName = storedRaceFileName;
 }
 
 void KORVARaceDoc::loadFile(const std::string& path) {

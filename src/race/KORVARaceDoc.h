@@ -74,6 +74,7 @@ public:
     PilotArray pilots;
     PlaneArray planes;
     std::string raceFolder;  // runtime
+    std::string storedRaceFileName;  // runtime: the file name the race file itself records
     std::int32_t busyFlag = 0;
 
     explicit KORVARaceDoc(RaceServices& services);
