@@ -29,7 +29,7 @@ NewerVersionError::NewerVersionError(std::string fileKind)
     : std::runtime_error(fileKind + " file was created by a newer version of the program"),
       fileKind_(std::move(fileKind)) {}
 
-Archive::Archive(const Clock& clock) : clock_(clock), storing_(true) {}
+Archive::Archive(const Clock& clock) : clock_(clock), storing_(true) { out_.reserve(1 << 16); }
 
 Archive::Archive(const Clock& clock, const std::vector<std::uint8_t>& data)
     : clock_(clock), storing_(false), in_(&data) {}
@@ -37,12 +37,15 @@ Archive::Archive(const Clock& clock, const std::vector<std::uint8_t>& data)
 void Archive::writeByte(std::uint8_t v) { out_.push_back(v); }
 
 void Archive::writeWord(std::uint16_t v) {
-    out_.push_back(static_cast<std::uint8_t>(v));
-    out_.push_back(static_cast<std::uint8_t>(v >> 8));
+    const std::uint8_t b[2] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8)};
+    out_.insert(out_.end(), b, b + 2);
 }
 
 void Archive::writeDword(std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    const std::uint8_t b[4] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
+                               static_cast<std::uint8_t>(v >> 16),
+                               static_cast<std::uint8_t>(v >> 24)};
+    out_.insert(out_.end(), b, b + 4);
 }
 
 void Archive::writeInt(std::int32_t v) { writeDword(static_cast<std::uint32_t>(v)); }
@@ -67,7 +70,10 @@ void Archive::writeBoolText(bool v) { writeString(v ? "TRUE" : "FALSE"); }
 void Archive::writeNumberText(std::int32_t v) { writeString(std::to_string(v)); }
 
 void Archive::writeSpare(int count) {
-    for (int i = 0; i < count; ++i) writeString(" ");
+    for (int i = 0; i < count; ++i) {
+        out_.push_back(1);
+        out_.push_back(' ');
+    }
 }
 
 void Archive::writeCount(std::size_t n) {
@@ -167,7 +173,14 @@ bool Archive::readBoolText() {
 std::int32_t Archive::readNumberText() { return leadingNumber(readString()); }
 
 void Archive::readSpare(int count) {
-    for (int i = 0; i < count; ++i) readString();
+    for (int i = 0; i < count; ++i) {
+        // The common one-blank spare is skipped without building a string.
+        if (remaining() >= 2 && (*in_)[pos_] == 1) {
+            pos_ += 2;
+        } else {
+            readString();
+        }
+    }
 }
 
 std::size_t Archive::readCount(std::size_t minElementBytes) {

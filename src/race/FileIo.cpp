@@ -7,8 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace korva {
 
@@ -23,11 +21,26 @@ void closeQuietly(int fd) {
 }  // namespace
 
 std::vector<std::uint8_t> readWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileError(describeErrno("Cannot open", path));
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    if (in.bad()) throw FileError(describeErrno("Cannot read", path));
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw FileError(describeErrno("Cannot open", path));
+    std::vector<std::uint8_t> bytes;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
+    }
+    std::uint8_t buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const std::string message = describeErrno("Cannot read", path);
+            closeQuietly(fd);
+            throw FileError(message);
+        }
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+    closeQuietly(fd);
     return bytes;
 }
 

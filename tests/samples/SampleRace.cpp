@@ -7,17 +7,18 @@ namespace korva::samples {
 KORVAPilot makePilot(int number, int classIndex, int channel) {
     KORVAPilot p(number);
     const std::string n = std::to_string(number);
-    p.pilotId = "ID" + n;
-    p.lastName = "Last" + n;
-    p.firstName = "First" + n;
+    auto with = [&n](const char* prefix) { return std::string(prefix).append(n); };
+    p.pilotId = with("ID");
+    p.lastName = with("Last");
+    p.firstName = with("First");
     p.middleInitial = "Q";
     p.city = "City";
     p.state = "ST";
     p.postalCode = "12345";
-    p.address = n + " Runway Road";
-    p.associationNumber = "K" + n;
+    p.address = std::string(n).append(" Runway Road");
+    p.associationNumber = with("K");
     p.phoneDay = "555-0100";
-    p.email = "pilot" + n + "@example.org";
+    p.email = with("pilot").append("@example.org");
     p.classIndex = classIndex;
     p.bracket = classIndex == 3 ? 1 : classIndex == 4 ? 2 : 0;
     p.channel = channel;
