@@ -8,22 +8,14 @@
 
 #include "race/FileIo.h"
 #include "samples/SampleRace.h"
-#include "ui/Interaction.h"
+#include "samples/SilentInteraction.h"
 
 namespace {
 
 using namespace korva;
 
-class SilentUser final : public Interaction {
-public:
-    Answer ask(const Message&) override { return Answer::Ok; }
-    void beginWait() override {}
-    void endWait() override {}
-    void refreshViews(bool) override {}
-};
-
 struct BigRace {
-    SilentUser ui;
+    samples::SilentInteraction ui;
     FixedClock clock;
     MemorySettingsStore settings;
     RaceServices services{ui, clock, settings};

@@ -4,13 +4,13 @@
 #include <cstdlib>
 #include <vector>
 
-#include "FuzzUser.h"
 #include "race/Archive.h"
 #include "race/KORVARaceDoc.h"
+#include "samples/SilentInteraction.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace korva;
-    fuzz::FuzzUser ui;
+    samples::SilentInteraction ui;
     FixedClock clock;
     MemorySettingsStore settings;
     RaceServices services(ui, clock, settings);

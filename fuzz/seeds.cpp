@@ -6,17 +6,9 @@
 
 #include "race/KORVAPilotMaster.h"
 #include "samples/SampleRace.h"
-#include "ui/Interaction.h"
+#include "samples/SilentInteraction.h"
 
 namespace {
-class SilentUser final : public korva::Interaction {
-public:
-    korva::Answer ask(const korva::Message&) override { return korva::Answer::Ok; }
-    void beginWait() override {}
-    void endWait() override {}
-    void refreshViews(bool) override {}
-};
-
 void write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -30,7 +22,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = argv[1];
-    SilentUser ui;
+    samples::SilentInteraction ui;
     FixedClock clock;
     MemorySettingsStore settings;
     RaceServices services(ui, clock, settings);
@@ -43,7 +35,7 @@ int main(int argc, char** argv) {
             size.heatsPerRound = 2;
             size.complete = complete;
             auto doc = samples::makeRace(services, size);
-            write(folder + "/race" + std::to_string(n++) + ".kvr", doc->encode());
+            write(folder + "/race" + std::to_string(n) + ".kvr", doc->encode());
             write(folder + "/master" + std::to_string(n++) + ".KVP",
                   KORVAPilotMaster::encode(doc->pilots, clock));
         }

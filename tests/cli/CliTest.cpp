@@ -10,17 +10,13 @@
 #include "race/FileIo.h"
 #include "race/KORVAPilotMaster.h"
 #include "samples/SampleRace.h"
-#include "support/ScriptedInteraction.h"
+#include "support/TestServices.h"
 #include "support/TempFolder.h"
 
 namespace korva {
 namespace {
 
-struct Cli : ::testing::Test {
-    test::ScriptedInteraction ui;
-    FixedClock clock{1'700'000'000};
-    MemorySettingsStore settings;
-    RaceServices services{ui, clock, settings};
+struct Cli : ::testing::Test, test::TestServices {
     test::TempFolder folder;
     std::ostringstream out, err;
 

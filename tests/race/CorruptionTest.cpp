@@ -7,7 +7,7 @@
 #include "race/Archive.h"
 #include "race/KORVAPilotMaster.h"
 #include "samples/SampleRace.h"
-#include "support/ScriptedInteraction.h"
+#include "support/TestServices.h"
 #include "support/TempFolder.h"
 #include "ui/CRandom.h"
 #include "ui/Strings.h"
@@ -15,11 +15,7 @@
 namespace korva {
 namespace {
 
-struct Corruption : ::testing::Test {
-    test::ScriptedInteraction ui;
-    FixedClock clock{1'700'000'000};
-    MemorySettingsStore settings;
-    RaceServices services{ui, clock, settings};
+struct Corruption : ::testing::Test, test::TestServices {
 
     std::vector<std::uint8_t> smallRace() {
         samples::SampleSize size;

@@ -8,7 +8,7 @@
 #include "race/Archive.h"
 #include "race/FileIo.h"
 #include "samples/SampleRace.h"
-#include "support/ScriptedInteraction.h"
+#include "support/TestServices.h"
 #include "support/TempFolder.h"
 #include "ui/Strings.h"
 
@@ -17,11 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Document : ::testing::Test {
-    test::ScriptedInteraction ui;
-    FixedClock clock{1'700'000'000};
-    MemorySettingsStore settings;
-    RaceServices services{ui, clock, settings};
+struct Document : ::testing::Test, test::TestServices {
     test::TempFolder folder;
     int endCalls = 0;
 

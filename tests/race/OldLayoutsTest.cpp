@@ -6,7 +6,7 @@
 #include "race/Archive.h"
 #include "race/RaceFileBytes.h"
 #include "samples/SampleRace.h"
-#include "support/ScriptedInteraction.h"
+#include "support/TestServices.h"
 
 namespace korva {
 namespace {
@@ -15,11 +15,7 @@ using test::ByteBuilder;
 using test::HeaderSpec;
 using test::PilotLayout;
 
-struct OldLayouts : ::testing::Test {
-    test::ScriptedInteraction ui;
-    FixedClock clock{1'700'000'000};
-    MemorySettingsStore settings;
-    RaceServices services{ui, clock, settings};
+struct OldLayouts : ::testing::Test, test::TestServices {
 
     std::unique_ptr<KORVARaceDoc> load(const std::vector<std::uint8_t>& bytes) {
         auto doc = std::make_unique<KORVARaceDoc>(services);

@@ -5,7 +5,7 @@
 #include "race/Archive.h"
 #include "race/RaceFileBytes.h"
 #include "samples/SampleRace.h"
-#include "support/ScriptedInteraction.h"
+#include "support/TestServices.h"
 
 namespace korva {
 namespace {
@@ -56,14 +56,7 @@ void setHeader(KORVARaceDoc& d, const test::HeaderSpec& h) {
     d.cardPrintCounter = h.cardPrintCounter;
 }
 
-struct Fixture : ::testing::Test {
-    test::ScriptedInteraction ui;
-    FixedClock clock{1'650'000'000};
-    MemorySettingsStore settings;
-    RaceServices services{ui, clock, settings};
-};
-
-using RaceFile = Fixture;
+struct RaceFile : ::testing::Test, test::TestServices {};
 
 TEST_F(RaceFile, SmallRaceIsWrittenByteForByte) {
     test::HeaderSpec spec;

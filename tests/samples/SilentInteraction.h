@@ -1,11 +1,11 @@
 #pragma once
-// A user who answers every question with its default, for the fuzz targets.
+// A user who takes every question's default answer: for benchmarks and fuzzing.
 
 #include "ui/Interaction.h"
 
-namespace korva::fuzz {
+namespace korva::samples {
 
-class FuzzUser final : public Interaction {
+class SilentInteraction final : public Interaction {
 public:
     Answer ask(const Message& m) override { return m.defaultButton; }
     void beginWait() override {}
@@ -13,4 +13,4 @@ public:
     void refreshViews(bool) override {}
 };
 
-}  // namespace korva::fuzz
+}  // namespace korva::samples
