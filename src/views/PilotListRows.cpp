@@ -113,7 +113,10 @@ PilotListRows::SortKey PilotListRows::keyOf(const KORVAPilot& p) const {
             }
             break;
         case PilotColumn::Korva: k.text = lowerCased(p.associationNumber); break;
-        default: k.text = nameSortKey(p); break;
+        case PilotColumn::Name:
+        case PilotColumn::Class:
+        case PilotColumn::Chan: k.text = nameSortKey(p); break;
+        case PilotColumn::Number: break;
     }
     return k;
 }

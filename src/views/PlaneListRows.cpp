@@ -16,6 +16,8 @@ constexpr ColumnWidthKey kWidthKeys[] = {
     {"PlanesColorWidth", 50}, {"PlanesDescWidth", 100},  {"PlanesEngineWidth", 60},
 };
 
+constexpr int kAfterEveryClass = 5;  // backup planes sort after every primary one
+
 constexpr const char* kTitles[] = {"Name", "#", "Class", "Color", "Description", "Engine"};
 
 struct SortKey {
@@ -69,9 +71,8 @@ void PlaneListRows::sort() {
         switch (*sortColumn_) {
             case PlaneColumn::Name: k.first = nameSortKey(pilot); break;
             case PlaneColumn::Number: k.number = plane->pilotNumber; break;
-            // Backup planes after every primary one.
             case PlaneColumn::Class:
-                k.number = plane->backup ? kBracketCount + 2 : pilot.classIndex;
+                k.number = plane->backup ? kAfterEveryClass : pilot.classIndex;
                 break;
             case PlaneColumn::Color: k.first = lowerCased(plane->mainColor); break;
             case PlaneColumn::Description:

@@ -10,7 +10,8 @@ KORVAPilot makePilot(int number, int classIndex, int channel) {
     p.pilotId = "ID" + n;
     p.lastName = "Last" + n;
     p.firstName = "First" + n;
-    p.middleInitial = "Q";
+    p.address = n;
+    p.address += " Runway Road";  // not n + "...": GCC 12 at -O3 warns falsely (-Wrestrict)
     p.city = "City";
     p.state = "ST";
     p.postalCode = "12345";
