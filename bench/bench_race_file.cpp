@@ -7,38 +7,16 @@
 #include <string>
 
 #include "race/FileIo.h"
-#include "samples/SampleRace.h"
-#include "ui/Interaction.h"
+#include "samples/FullRace.h"
 
 namespace {
 
 using namespace korva;
 
-class SilentUser final : public Interaction {
-public:
-    Answer ask(const Message&) override { return Answer::Ok; }
-    void beginWait() override {}
-    void endWait() override {}
-    void refreshViews(bool) override {}
-};
-
-struct BigRace {
-    SilentUser ui;
-    FixedClock clock;
-    MemorySettingsStore settings;
-    RaceServices services{ui, clock, settings};
-    std::unique_ptr<KORVARaceDoc> doc;
+struct BigRace : samples::FullRace {
     std::string path = "/tmp/korva_bench_race.kvr";
 
-    BigRace() {
-        samples::SampleSize size;
-        size.pilots = 999;
-        size.rounds = 32;
-        size.heatsPerRound = 32;
-        size.lanes = 4;
-        doc = samples::makeRace(services, size);
-        doc->writeFile(path);
-    }
+    BigRace() { doc->writeFile(path); }
     ~BigRace() { std::remove(path.c_str()); }
 };
 

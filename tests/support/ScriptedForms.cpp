@@ -53,26 +53,27 @@ bool ScriptedForms::next(Kind kind, Step& step) {
     return true;
 }
 
+template <typename Form, typename Edit>
+std::optional<Form> ScriptedForms::answer(const Form& form, Kind kind, Edit Step::*edit) {
+    Step step;
+    if (!next(kind, step)) return std::nullopt;
+    Form edited = form;
+    if (step.*edit) (step.*edit)(edited);
+    return edited;
+}
+
 std::optional<PilotForm> ScriptedForms::pilotForm(const PilotForm& form,
                                                   const PilotFormSetup& setup) {
     pilotsShown.push_back(form);
     pilotSetups.push_back(setup);
-    Step step;
-    if (!next(Kind::Pilot, step)) return std::nullopt;
-    PilotForm edited = form;
-    if (step.pilotEdit) step.pilotEdit(edited);
-    return edited;
+    return answer(form, Kind::Pilot, &Step::pilotEdit);
 }
 
 std::optional<PlaneForm> ScriptedForms::planeForm(const PlaneForm& form,
                                                   const PlaneFormSetup& setup) {
     planesShown.push_back(form);
     planeSetups.push_back(setup);
-    Step step;
-    if (!next(Kind::Plane, step)) return std::nullopt;
-    PlaneForm edited = form;
-    if (step.planeEdit) step.planeEdit(edited);
-    return edited;
+    return answer(form, Kind::Plane, &Step::planeEdit);
 }
 
 std::optional<DeletePilotForm> ScriptedForms::deletePilotForm(const DeletePilotForm& form) {

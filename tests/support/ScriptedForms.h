@@ -46,6 +46,8 @@ private:
         PlaneEdit planeEdit;
     };
     bool next(Kind kind, Step& step);
+    template <typename Form, typename Edit>
+    std::optional<Form> answer(const Form& form, Kind kind, Edit Step::*edit);
 
     std::deque<Step> script_;
     bool verified_ = false;
