@@ -180,6 +180,11 @@ bool validateNewPilot(KORVARaceDoc& doc, const KORVAPilot& entry) {
 }
 
 bool validateChangedPilot(KORVARaceDoc& doc, const KORVAPilot& entry, const KORVAPilot& before) {
+    // A pilot without a class would drop out of every list.
+    if (entry.bracket < 0 && before.bracket >= 0) {
+        showError(doc.services().ui, msg::kNoClass);
+        return false;
+    }
     const bool bracketChanged = entry.bracket != before.bracket;
     const bool channelChanged = entry.channel != before.channel;
     if (bracketChanged || entry.pilotId != before.pilotId) {

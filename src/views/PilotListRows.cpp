@@ -69,6 +69,21 @@ bool allMatrixedRoundsComplete(const KORVARaceDoc& doc) {
     return any;
 }
 
+bool canAddPlane(const KORVARaceDoc& doc) {
+    const KORVAPilot* selected = doc.pilotByNumber(doc.currentSelection);
+    return selected && selected->planeCount < kMaxPlanesPerPilot;
+}
+
+bool canPrintHeatDetails(const KORVARaceDoc& doc, const PilotListRows& list) {
+    if (list.rows().empty()) return false;
+    for (const KORVAMatrix& m : doc.raceMatrix.matrices) {
+        for (const auto& round : m.rounds) {
+            if (round->allComplete()) return true;
+        }
+    }
+    return false;
+}
+
 bool PilotListRows::fai() const { return doc_.faiClass != 0; }
 
 bool PilotListRows::flyOffShown() const {

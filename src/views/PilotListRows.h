@@ -82,4 +82,9 @@ private:
 // Every round of every matrixed bracket has all its heats complete.
 bool allMatrixedRoundsComplete(const KORVARaceDoc& doc);
 
+// Context-menu states. Add Plane: the selected pilot has room for another plane.
+bool canAddPlane(const KORVARaceDoc& doc);
+// Print Heat Details: the list has rows and some round has all its heats complete.
+bool canPrintHeatDetails(const KORVARaceDoc& doc, const PilotListRows& list);
+
 }  // namespace korva

@@ -46,6 +46,9 @@ TEST_F(PilotChange, PersonalDataAndIdChangesOfferTheMasterFile) {
 
 TEST_F(PilotChange, ClassChangeWithoutMatrixIsSilentAndStamped) {
     const auto n = add("A", 2, 20);
+    ui.expect(144);
+    forms.pilot([](PilotForm& f) { f.classIndex = -1; }).cancel();
+    EXPECT_FALSE(modifyPilot(doc, forms, n));
     clock.advance(5);
     forms.pilot([](PilotForm& f) { f.classIndex = 3; });
     EXPECT_TRUE(modifyPilot(doc, forms, n));

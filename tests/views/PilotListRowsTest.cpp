@@ -128,6 +128,18 @@ TEST_F(PilotList, CellTexts) {
     EXPECT_EQ(list.cellText(p, PilotColumn::LowTime), "0.00");
 }
 
+TEST_F(PilotList, ContextMenuStates) {
+    list.refill();
+    EXPECT_FALSE(canPrintHeatDetails(*doc, list));  // no round complete yet
+    for (auto& heat : doc->raceMatrix.matrix(1).rounds[0]->heats) heat->complete = clock.now();
+    EXPECT_TRUE(canPrintHeatDetails(*doc, list));
+    EXPECT_FALSE(canAddPlane(*doc));  // nobody selected
+    doc->currentSelection = 3;
+    EXPECT_TRUE(canAddPlane(*doc));
+    pilot(3).planeCount = 2;
+    EXPECT_FALSE(canAddPlane(*doc));
+}
+
 TEST_F(PilotList, StatusIconFirstMatchWins) {
     KORVAPilot& p = pilot(1);
     pilot(4).channel = p.channel;  // same bracket
