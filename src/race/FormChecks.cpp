@@ -9,7 +9,9 @@ namespace korva {
 namespace {
 constexpr int kMustEnter = 61204;
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 }  // namespace
 
 std::string trimmed(const std::string& text) {
@@ -18,7 +20,9 @@ std::string trimmed(const std::string& text) {
     return first < last ? std::string(first, last) : std::string();
 }
 
-void trimInPlace(std::string& text) { text = trimmed(text); }
+void trimInPlace(std::string& text) {
+    text = trimmed(text);
+}
 
 std::string upperCased(const std::string& text) {
     std::string out = text;

@@ -57,11 +57,11 @@ inline constexpr const char* kChannel = "channel";
 // What the dialog needs besides the fields.
 struct PilotFormSetup {
     std::string title;
-    std::string thirdClassName;            // the label of class 4 in the class list
-    std::vector<std::string> masterIds;    // offered in the pilot-ID field
+    std::string thirdClassName;                 // the label of class 4 in the class list
+    std::vector<std::string> masterIds;         // offered in the pilot-ID field
     std::array<int, kBracketCount> buddyMax{};  // highest pilot number of each bracket
     const KORVAPilotMaster* master = nullptr;   // to fill the form when an ID is chosen
-    std::string focus;                     // field to start in, after a refused entry
+    std::string focus;                          // field to start in, after a refused entry
 };
 
 PilotForm pilotFormFrom(const KORVAPilot& pilot);

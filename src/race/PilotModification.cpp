@@ -25,8 +25,7 @@ void offerMasterUpdate(KORVARaceDoc& doc, const KORVAPilot& before, const KORVAP
 }
 
 // Heat cards show the name and channel: mark the pilot's heats as changed for reprinting.
-void touchHeatsOnCardChange(KORVARaceDoc& doc, const KORVAPilot& before,
-                            const KORVAPilot& entry) {
+void touchHeatsOnCardChange(KORVARaceDoc& doc, const KORVAPilot& before, const KORVAPilot& entry) {
     if (before.bracket < 0 || before.bracket >= kBracketCount) return;
     if (entry.channel == before.channel && entry.fullName() == before.fullName()) return;
     const Timestamp now = doc.services().clock.now();

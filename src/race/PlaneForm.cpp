@@ -8,8 +8,7 @@ namespace korva {
 
 namespace {
 
-std::vector<std::string> distinctValues(const PlaneArray& planes,
-                                        std::string KORVAPlane::*field) {
+std::vector<std::string> distinctValues(const PlaneArray& planes, std::string KORVAPlane::*field) {
     std::vector<std::string> values;
     for (const auto& plane : planes) {
         if (!((*plane).*field).empty()) values.push_back((*plane).*field);
@@ -44,7 +43,8 @@ void applyPlaneForm(const PlaneForm& form, KORVAPlane& plane) {
 PlaneFormSetup planeFormSetup(const KORVARaceDoc& doc, const std::string& title) {
     PlaneFormSetup setup;
     setup.title = title;
-    for (const auto& p : doc.pilots) setup.pilotNumberMax = std::max(setup.pilotNumberMax, p->pilotNumber);
+    for (const auto& p : doc.pilots)
+        setup.pilotNumberMax = std::max(setup.pilotNumberMax, p->pilotNumber);
     setup.types = distinctValues(doc.planes, &KORVAPlane::type);
     setup.colors = distinctValues(doc.planes, &KORVAPlane::mainColor);
     setup.engines = distinctValues(doc.planes, &KORVAPlane::engine);

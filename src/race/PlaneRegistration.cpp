@@ -14,8 +14,7 @@ namespace korva {
 namespace {
 
 // A pilot flies one primary and one backup plane; `except` is the plane being changed.
-bool roomForPlane(KORVARaceDoc& doc, const KORVAPilot& owner, bool backup,
-                  std::int32_t except) {
+bool roomForPlane(KORVARaceDoc& doc, const KORVAPilot& owner, bool backup, std::int32_t except) {
     const int used = std::clamp(owner.planeCount, 0, KORVAPilot::kPlaneSlots);
     for (int i = 0; i < used; ++i) {
         const std::int32_t number = owner.planeNumbers[static_cast<std::size_t>(i)];
@@ -59,15 +58,15 @@ bool registerPlane(KORVARaceDoc& doc, RegistrationForms& forms, std::int32_t pil
     PlaneForm initial;
     initial.pilotNumber = pilotNumber;
     KORVAPilot* owner = nullptr;
-    const auto entry = editPlane(doc, forms, initial, msg::kRegisterPlaneTitle,
-                                 [&](const PlaneForm& f) {
-                                     owner = doc.pilotByNumber(f.pilotNumber);
-                                     if (!owner) {
-                                         showError(ui, msg::kNoSuchPilotForPlane, f.pilotNumber);
-                                         return false;
-                                     }
-                                     return roomForPlane(doc, *owner, f.backup, 0);
-                                 });
+    const auto entry =
+        editPlane(doc, forms, initial, msg::kRegisterPlaneTitle, [&](const PlaneForm& f) {
+            owner = doc.pilotByNumber(f.pilotNumber);
+            if (!owner) {
+                showError(ui, msg::kNoSuchPilotForPlane, f.pilotNumber);
+                return false;
+            }
+            return roomForPlane(doc, *owner, f.backup, 0);
+        });
     if (!entry) return false;
     auto plane = std::make_unique<KORVAPlane>();
     applyPlaneForm(*entry, *plane);
@@ -84,24 +83,23 @@ bool modifyPlane(KORVARaceDoc& doc, RegistrationForms& forms, std::int32_t plane
     Interaction& ui = doc.services().ui;
     const PlaneForm before = planeFormFrom(*plane);
     bool unchanged = false;
-    const auto entry = editPlane(doc, forms, before, msg::kModifyPlaneTitle,
-                                 [&](const PlaneForm& f) {
-                                     unchanged = f == before;
-                                     if (unchanged) return true;
-                                     KORVAPilot* owner = doc.pilotByNumber(f.pilotNumber);
-                                     if (!owner) {
-                                         showError(ui, msg::kNoSuchPilotChanged);
-                                         return false;
-                                     }
-                                     // A plane handed to another pilot is attached to that
-                                     // pilot and checked against that pilot's planes.
-                                     const bool moved = f.pilotNumber != before.pilotNumber;
-                                     if ((f.backup != before.backup || moved) &&
-                                         !roomForPlane(doc, *owner, f.backup, planeNumber)) {
-                                         return false;
-                                     }
-                                     return !moved || owner->addPlane(planeNumber, ui);
-                                 });
+    const auto entry =
+        editPlane(doc, forms, before, msg::kModifyPlaneTitle, [&](const PlaneForm& f) {
+            unchanged = f == before;
+            if (unchanged) return true;
+            KORVAPilot* owner = doc.pilotByNumber(f.pilotNumber);
+            if (!owner) {
+                showError(ui, msg::kNoSuchPilotChanged);
+                return false;
+            }
+            // A plane handed to another pilot is checked against and attached to that pilot.
+            const bool moved = f.pilotNumber != before.pilotNumber;
+            if ((f.backup != before.backup || moved) &&
+                !roomForPlane(doc, *owner, f.backup, planeNumber)) {
+                return false;
+            }
+            return !moved || owner->addPlane(planeNumber, ui);
+        });
     if (!entry || unchanged) return false;
     if (entry->pilotNumber != before.pilotNumber) {
         if (KORVAPilot* former = doc.pilotByNumber(before.pilotNumber)) {

@@ -103,8 +103,7 @@ bool confirmChannelTasks(KORVARaceDoc& doc, const KORVAPilot& entry, const KORVA
 
 }  // namespace
 
-int activePilotsOnChannel(const KORVARaceDoc& doc, int bracket, int channel,
-                          std::int32_t except) {
+int activePilotsOnChannel(const KORVARaceDoc& doc, int bracket, int channel, std::int32_t except) {
     int n = 0;
     for (const auto& p : doc.pilots) {
         if (p->pilotNumber == except || !p->active || p->dqFlag) continue;
@@ -118,8 +117,8 @@ bool validateChannel(Interaction& ui, int channel, bool confirm) {
     const bool band50 = channel >= kLow50MHz && channel <= kHigh50MHz;
     const bool pseudo = channel >= kLowPseudo && channel <= kHighPseudo;
     if (!band50 && !pseudo) {
-        showError(ui, msg::kChannelRange, kLow50MHz, kHigh50MHz, kLow72MHz, kHigh72MHz,
-                  kLowPseudo, kHighPseudo);
+        showError(ui, msg::kChannelRange, kLow50MHz, kHigh50MHz, kLow72MHz, kHigh72MHz, kLowPseudo,
+                  kHighPseudo);
         return false;
     }
     return !confirm || askYesNo(ui, msg::kSureOfChannel, Icon::Question, Answer::Yes, channel);
@@ -144,8 +143,8 @@ bool validateBuddy(const KORVARaceDoc& doc, const KORVAPilot& pilot) {
         return false;
     }
     // A buddy number that no longer leads to a pilot does not hold the buddy.
-    const KORVAPilot* taken = buddy->buddy == pilot.pilotNumber ? nullptr
-                                                                : doc.pilotByNumber(buddy->buddy);
+    const KORVAPilot* taken =
+        buddy->buddy == pilot.pilotNumber ? nullptr : doc.pilotByNumber(buddy->buddy);
     if (taken) {
         showError(ui, msg::kBuddyTaken, buddy->shortName(), taken->shortName());
         return false;

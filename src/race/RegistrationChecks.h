@@ -21,7 +21,6 @@ bool validateNewPilot(KORVARaceDoc& doc, const KORVAPilot& entry);
 bool validateChangedPilot(KORVARaceDoc& doc, const KORVAPilot& entry, const KORVAPilot& before);
 
 // Active, not disqualified pilots of the bracket on the channel, leaving one number out.
-int activePilotsOnChannel(const KORVARaceDoc& doc, int bracket, int channel,
-                          std::int32_t except);
+int activePilotsOnChannel(const KORVARaceDoc& doc, int bracket, int channel, std::int32_t except);
 
 }  // namespace korva

@@ -50,11 +50,10 @@ void flagBracketChanged(KORVARaceDoc& doc, int bracket) {
 
 void flagMatrixRelevantChange(KORVARaceDoc& doc, const KORVAPilot& before,
                               const KORVAPilot& after) {
-    const bool relevant = before.channel != after.channel ||
-                          before.fullName() != after.fullName() || before.active != after.active ||
-                          before.bracket != after.bracket ||
-                          before.categoryLevel() != after.categoryLevel() ||
-                          before.buddy != after.buddy;
+    const bool relevant =
+        before.channel != after.channel || before.fullName() != after.fullName() ||
+        before.active != after.active || before.bracket != after.bracket ||
+        before.categoryLevel() != after.categoryLevel() || before.buddy != after.buddy;
     if (!relevant) return;
     flagBracketChanged(doc, before.bracket);
     flagBracketChanged(doc, after.bracket);

@@ -28,8 +28,7 @@ void linkBuddy(KORVARaceDoc& doc, KORVAPilot& pilot, std::int32_t formerBuddy);
 // Marks the bracket as changed since its matrix was built.
 void flagBracketChanged(KORVARaceDoc& doc, int bracket);
 // Flags the old and new brackets when a change touches what the matrix is built from.
-void flagMatrixRelevantChange(KORVARaceDoc& doc, const KORVAPilot& before,
-                              const KORVAPilot& after);
+void flagMatrixRelevantChange(KORVARaceDoc& doc, const KORVAPilot& before, const KORVAPilot& after);
 
 // Replaces the master record found by `oldId` with a copy of the pilot, or adds one when
 // there is none. Pilots without an ID are not kept: the master file is keyed by the ID.

@@ -12,9 +12,9 @@ namespace korva {
 namespace {
 
 constexpr ColumnWidthKey kWidthKeys[] = {
-    {"PilotsNameWidth", 120}, {"PilotsNumberWidth", 30}, {"PilotsClassWidth", 60},
+    {"PilotsNameWidth", 120},  {"PilotsNumberWidth", 30},  {"PilotsClassWidth", 60},
     {"PilotsPointsWidth", 45}, {"PilotsLowTimeWidth", 60}, {"PilotsChanWidth", 45},
-    {"PilotsLaneWidth", 40},  {"PilotsKorvaWidth", 60},
+    {"PilotsLaneWidth", 40},   {"PilotsKorvaWidth", 60},
 };
 
 constexpr PilotColumn kAllColumns[] = {
@@ -40,8 +40,7 @@ int compareBest(const BestTime& a, const BestTime& b) {
 
 // The channel counts only below the pseudo channels, where two pilots would interfere.
 bool shared(const ChannelTable& table, int channel) {
-    return channel >= 0 && channel < kPseudoChannel &&
-           table[static_cast<std::size_t>(channel)] > 1;
+    return channel >= 0 && channel < kPseudoChannel && table[static_cast<std::size_t>(channel)] > 1;
 }
 
 }  // namespace
@@ -84,7 +83,9 @@ bool canPrintHeatDetails(const KORVARaceDoc& doc, const PilotListRows& list) {
     return false;
 }
 
-bool PilotListRows::fai() const { return doc_.faiClass != 0; }
+bool PilotListRows::fai() const {
+    return doc_.faiClass != 0;
+}
 
 bool PilotListRows::flyOffShown() const {
     return doc_.resolveTiesByFlyOff && (doc_.raceFinished || allMatrixedRoundsComplete(doc_));
@@ -183,8 +184,7 @@ bool PilotListRows::before(const SortKey& a, const SortKey& b) const {
             if (c == 0) c = compareTotals(a, b);
             break;
         case PilotColumn::Chan:
-            c = p.channel != q.channel ? threeWay(p.channel, q.channel)
-                                       : threeWay(a.text, b.text);
+            c = p.channel != q.channel ? threeWay(p.channel, q.channel) : threeWay(a.text, b.text);
             break;
         case PilotColumn::Lane: c = threeWay(a.lane, b.lane); break;
         case PilotColumn::Korva: c = threeWay(a.text, b.text); break;

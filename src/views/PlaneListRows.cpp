@@ -120,6 +120,8 @@ int PlaneListRows::icon(const KORVAPlane& plane) {
     return plane.backup ? kIconCheckedBackup : kIconCheckedPrimary;
 }
 
-std::string PlaneListRows::title() const { return "Planes - " + doc_.raceTitle; }
+std::string PlaneListRows::title() const {
+    return "Planes - " + doc_.raceTitle;
+}
 
 }  // namespace korva

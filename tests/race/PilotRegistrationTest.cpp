@@ -30,10 +30,22 @@ TEST_F(PilotRegistration, NewPilotGetsAnUnknownPlaneAndGoesToTheMasterFile) {
 TEST_F(PilotRegistration, FormChecksAndTrimming) {
     ui.expect(61204).expect(61204).expect(70101).expect(70101);
     forms.pilot(person("1", "", 2, 20))
-        .pilot([](PilotForm& f) { f.firstName = "  Ann "; f.lastName = " "; })
-        .pilot([](PilotForm& f) { f.lastName = "Lee"; f.pilotId = std::string(33, '9'); })
-        .pilot([](PilotForm& f) { f.pilotId = std::string(32, '9'); f.middleInitial = "abcdef"; })
-        .pilot([](PilotForm& f) { f.middleInitial = " jr "; f.associationNumber = "k12"; });
+        .pilot([](PilotForm& f) {
+            f.firstName = "  Ann ";
+            f.lastName = " ";
+        })
+        .pilot([](PilotForm& f) {
+            f.lastName = "Lee";
+            f.pilotId = std::string(33, '9');
+        })
+        .pilot([](PilotForm& f) {
+            f.pilotId = std::string(32, '9');
+            f.middleInitial = "abcdef";
+        })
+        .pilot([](PilotForm& f) {
+            f.middleInitial = " jr ";
+            f.associationNumber = "k12";
+        });
     EXPECT_TRUE(registerPilot(doc, forms));
     EXPECT_EQ(ui.asked[0].text, "You must enter\nFirst Name");
     EXPECT_EQ(ui.asked[1].text, "You must enter\nLast Name");
@@ -80,7 +92,10 @@ TEST_F(PilotRegistration, MasterRecordWithOtherDataIsReplacedOnlyOnYes) {
     EXPECT_EQ(services.master.pilots[0]->firstName, known.firstName);
     EXPECT_FALSE(services.master.masterChanged);
     ui.expect(157, Answer::Yes).expect(155, Answer::Yes);
-    forms.pilot([&](PilotForm& f) { entry(f); f.classIndex = 3; });
+    forms.pilot([&](PilotForm& f) {
+        entry(f);
+        f.classIndex = 3;
+    });
     EXPECT_TRUE(registerPilot(doc, forms));
     EXPECT_EQ(services.master.pilots[0]->firstName, "Changed");
     EXPECT_TRUE(services.master.masterChanged);
@@ -137,7 +152,10 @@ TEST_F(PilotRegistration, AddingToAMatrixedClassTellsToRematrix) {
 
 TEST_F(PilotRegistration, DeleteThenRegisterThenLookUpByNumber) {
     for (const char* id : {"A", "B", "C"}) add(id, 2, 20 + id[0] - 'A');
-    forms.plane([](PlaneForm& f) { f.pilotNumber = 3; f.backup = true; });
+    forms.plane([](PlaneForm& f) {
+        f.pilotNumber = 3;
+        f.backup = true;
+    });
     ASSERT_TRUE(registerPlane(doc, forms));
     pilot(1).buddy = 2;
     pilot(2).buddy = 1;
@@ -169,7 +187,10 @@ TEST_F(PilotRegistration, DeleteThenRegisterThenLookUpByNumber) {
 TEST_F(PilotRegistration, TheHighestNumberComesBackWithoutTheDeletedPilotsPlanes) {
     add("A", 2, 20);
     const auto b = add("B", 2, 21);
-    forms.plane([&](PlaneForm& f) { f.pilotNumber = b; f.backup = true; });
+    forms.plane([&](PlaneForm& f) {
+        f.pilotNumber = b;
+        f.backup = true;
+    });
     ASSERT_TRUE(registerPlane(doc, forms));
     ui.expect(188, Answer::Yes);
     forms.deleteOk();

@@ -1,6 +1,5 @@
-#include "race/RegistrationChecks.h"
-
 #include "RegistrationFixture.h"
+#include "race/RegistrationChecks.h"
 
 namespace korva::test {
 namespace {
@@ -42,7 +41,8 @@ TEST_F(Checks, SameIdInOneBracketIsRefusedAndInAnotherAsked) {
     ui.expect(156);
     forms.pilot(person("77", "Other", 1, 21)).cancel();
     EXPECT_FALSE(registerPilot(doc, forms));
-    EXPECT_EQ(ui.asked.back().text, "PIlot ID 77: 77 77son is already registered in the 424 class. ");
+    EXPECT_EQ(ui.asked.back().text,
+              "PIlot ID 77: 77 77son is already registered in the 424 class. ");
 
     ui.expect(157, Answer::No).expect(157, Answer::Yes);
     forms.pilot(person("77", "77", 3, 21)).pilot();
@@ -64,7 +64,10 @@ TEST_F(Checks, PilotsWithoutIdDoNotCollide) {
 TEST_F(Checks, NoClassAndInactive) {
     ui.expect(144).expect(145, Answer::Cancel).expect(145, Answer::Ok);
     forms.pilot(person("1", "A", -1, 20))
-        .pilot([](PilotForm& f) { f.classIndex = 2; f.active = false; })
+        .pilot([](PilotForm& f) {
+            f.classIndex = 2;
+            f.active = false;
+        })
         .pilot();
     EXPECT_TRUE(registerPilot(doc, forms));
     EXPECT_EQ(doc.pilots.back()->active, 0);
@@ -88,7 +91,8 @@ TEST_F(Checks, Buddies) {
     ui.expect(195);
     forms.pilot([&](PilotForm& f) { f.buddy = other; }).cancel();
     EXPECT_FALSE(modifyPilot(doc, forms, a));
-    EXPECT_EQ(ui.asked.back().text, "You cannot buddy with O Oson who is flying in a different class - 426");
+    EXPECT_EQ(ui.asked.back().text,
+              "You cannot buddy with O Oson who is flying in a different class - 426");
     EXPECT_EQ(pilot(b).buddy, a);  // refusals leave the buddy alone
     // Changing to another buddy frees the former one.
     forms.pilot([&](PilotForm& f) { f.buddy = c; });

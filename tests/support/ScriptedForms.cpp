@@ -4,7 +4,9 @@
 
 namespace korva::test {
 
-ScriptedForms::~ScriptedForms() { verifyDone(); }
+ScriptedForms::~ScriptedForms() {
+    verifyDone();
+}
 
 ScriptedForms& ScriptedForms::pilot(PilotEdit edit) {
     script_.push_back({Kind::Pilot, std::move(edit), {}});

@@ -25,10 +25,8 @@ public:
     ScriptedForms& cancel();  // the next form, whichever it is
     void verifyDone();
 
-    std::optional<PilotForm> pilotForm(const PilotForm& form,
-                                       const PilotFormSetup& setup) override;
-    std::optional<PlaneForm> planeForm(const PlaneForm& form,
-                                       const PlaneFormSetup& setup) override;
+    std::optional<PilotForm> pilotForm(const PilotForm& form, const PilotFormSetup& setup) override;
+    std::optional<PlaneForm> planeForm(const PlaneForm& form, const PlaneFormSetup& setup) override;
     std::optional<DeletePilotForm> deletePilotForm(const DeletePilotForm& form) override;
 
     // What the forms were shown with, in order.

@@ -1,11 +1,10 @@
-#include "views/PilotListRows.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "samples/SampleRace.h"
 #include "support/ScriptedInteraction.h"
+#include "views/PilotListRows.h"
 
 namespace korva::test {
 namespace {
@@ -142,7 +141,7 @@ TEST_F(PilotList, ContextMenuStates) {
 
 TEST_F(PilotList, StatusIconFirstMatchWins) {
     KORVAPilot& p = pilot(1);
-    pilot(4).channel = p.channel;  // same bracket
+    pilot(4).channel = p.channel;         // same bracket
     pilot(2).channel = pilot(7).channel;  // another bracket, same channel as pilot 7
     doc->recountChannels();
     EXPECT_EQ(list.statusIcon(p), kIconChannelInBracket);

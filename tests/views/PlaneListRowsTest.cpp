@@ -1,10 +1,9 @@
-#include "views/PlaneListRows.h"
-
 #include <gtest/gtest.h>
 
 #include "race/KORVARaceDoc.h"
 #include "samples/SampleRace.h"
 #include "support/ScriptedInteraction.h"
+#include "views/PlaneListRows.h"
 
 namespace korva::test {
 namespace {
@@ -93,9 +92,9 @@ TEST_F(PlaneList, CellsIconsWidthsAndTitle) {
 TEST_F(PlaneList, SortsByEveryColumn) {
     list.refill();
     const std::pair<PlaneColumn, Numbers> cases[] = {
-        {PlaneColumn::Name, {3, 4, 1, 2}},         // Alpha, beta, zulu
+        {PlaneColumn::Name, {3, 4, 1, 2}},  // Alpha, beta, zulu
         {PlaneColumn::Number, {1, 2, 3, 4}},
-        {PlaneColumn::Class, {4, 1, 3, 2}},        // APRA 9, 424, 426, then the backup
+        {PlaneColumn::Class, {4, 1, 3, 2}},  // APRA 9, 424, 426, then the backup
         // Equal keys keep the order of the previous sort.
         {PlaneColumn::Color, {4, 3, 2, 1}},        // Blue, blue, Blue, red
         {PlaneColumn::Description, {4, 2, 1, 3}},  // Nemesis Blue, nemesis Blue, Nemesis red
