@@ -7,30 +7,16 @@
 #include <string>
 
 #include "race/FileIo.h"
-#include "samples/SampleRace.h"
-#include "samples/SilentInteraction.h"
+#include "samples/FullRace.h"
 
 namespace {
 
 using namespace korva;
 
-struct BigRace {
-    samples::SilentInteraction ui;
-    FixedClock clock;
-    MemorySettingsStore settings;
-    RaceServices services{ui, clock, settings};
-    std::unique_ptr<KORVARaceDoc> doc;
+struct BigRace : samples::FullRace {
     std::string path = "/tmp/korva_bench_race.kvr";
 
-    BigRace() {
-        samples::SampleSize size;
-        size.pilots = 999;
-        size.rounds = 32;
-        size.heatsPerRound = 32;
-        size.lanes = 4;
-        doc = samples::makeRace(services, size);
-        doc->writeFile(path);
-    }
+    BigRace() { doc->writeFile(path); }
     ~BigRace() { std::remove(path.c_str()); }
 };
 

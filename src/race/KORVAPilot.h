@@ -23,6 +23,7 @@ public:
     static constexpr std::size_t kMaxPilotId = 32;
     static constexpr std::size_t kMaxMiddleInitial = 5;
     static constexpr int kPlaneSlots = 8;
+    static constexpr std::int32_t kMaxPilotNumber = 999;
 
     // Personal data (kept in the pilot master file).
     std::string pilotId;

@@ -333,6 +333,25 @@ int KORVARaceDoc::highestPilotNumber(int bracket) const {
     return most;
 }
 
+std::int32_t KORVARaceDoc::nextPilotNumber() const {
+    std::int32_t highest = 0;
+    for (const auto& p : pilots) highest = std::max(highest, p->pilotNumber);
+    if (highest < KORVAPilot::kMaxPilotNumber) return highest + 1;
+    for (std::int32_t n = 1; n <= KORVAPilot::kMaxPilotNumber; ++n) {
+        if (!pilotByNumber(n)) return n;
+    }
+    return 0;
+}
+
+bool KORVARaceDoc::bracketLocked(int bracket) const {
+    switch (bracket) {
+        case 0: return locked424 != 0;
+        case 1: return locked426 != 0;
+        case 2: return lockedThird != 0;
+        default: return false;
+    }
+}
+
 void KORVARaceDoc::setRaceTitle(const std::string& title) {
     raceTitle = title;
     services_.ui.refreshViews(false);

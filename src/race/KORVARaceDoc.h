@@ -71,6 +71,9 @@ public:
     std::int32_t changeCount = 0;        // runtime
     std::uint32_t printOptions = 16;     // runtime
     std::int32_t bracketFilter = -1;     // runtime: the list windows' shared filter
+    // Runtime: when each bracket's heat sheets were last printed (0 = not in this session).
+    // Heat cards leave their mark in the bracket's lock; sheets leave none in the file.
+    PerBracket<Timestamp> heatSheetsPrintedAt{};
     PilotArray pilots;
     PlaneArray planes;
     std::string raceFolder;  // runtime
@@ -110,6 +113,11 @@ public:
     bool bracketUsed(int bracket) const;
     int pilotsInBracket(int bracket) const;
     int highestPilotNumber(int bracket) const;
+    // The number for a new pilot: one above the highest in use, so that no number is ever
+    // carried twice; the lowest free one once 999 is taken; 0 when every number is in use.
+    std::int32_t nextPilotNumber() const;
+    // Heat cards of the bracket were printed: printing them locks the bracket's matrix.
+    bool bracketLocked(int bracket) const;
     void setRaceTitle(const std::string& title);
     void selectMenus();
     // Recount of the channel tables and bracket summaries from the active pilots.

@@ -102,6 +102,10 @@ constexpr Entry kEntries[] = {
     // Texts without a number of their own.
     {70001, "Cannot open the race file\n%s\n\n%s"},
     {70002, "Cannot save the race file\n%s\n\n%s\n\nThe file on disk was left as it was."},
+    {70101, "Enter no more than %d characters."},
+    {70102, "Please enter an integer between %d and %d."},
+    {70103, "Every pilot number from 1 to %d is in use.\nNo further pilot can be registered."},
+    {70104, "Delete Pilot"},
 };
 
 }  // namespace

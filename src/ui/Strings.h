@@ -15,6 +15,11 @@ inline constexpr int kTooManyPlanes = 215;
 inline constexpr int kSaveReminder = 297;
 inline constexpr int kOpenFailed = 70001;
 inline constexpr int kSaveFailed = 70002;
+// Registration: the form checks and the delete form.
+inline constexpr int kEnterNoMoreThan = 70101;
+inline constexpr int kEnterIntegerBetween = 70102;
+inline constexpr int kNoFreePilotNumber = 70103;
+inline constexpr int kDeletePilotTitle = 70104;
 }  // namespace str
 
 // The text of a numbered entry; empty when the table has none.

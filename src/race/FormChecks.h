@@ -1,0 +1,33 @@
+#pragma once
+// What the check of a form decided, and the small text and number rules forms share.
+
+#include <cstddef>
+#include <string>
+
+namespace korva {
+
+class Interaction;
+
+// Accepted, or to be shown again with the cursor in the named field.
+struct FormCheck {
+    bool accepted = true;
+    std::string focus;
+
+    static FormCheck accept() { return {}; }
+    static FormCheck retry(std::string field) { return {false, std::move(field)}; }
+};
+
+// Removes blanks, tabs and line breaks at both ends.
+std::string trimmed(const std::string& text);
+void trimInPlace(std::string& text);
+// Upper-cases the ASCII letters; other bytes of the code page stay as they are.
+std::string upperCased(const std::string& text);
+
+// Refuses a text longer than `most` with the platform's length message.
+bool checkLength(Interaction& ui, const std::string& text, std::size_t most);
+// Refuses a number outside low..high with the platform's range message.
+bool checkRange(Interaction& ui, int value, int low, int high);
+// Refuses an empty text with "You must enter" and the field's label (a string number).
+bool checkNotEmpty(Interaction& ui, const std::string& text, int labelId);
+
+}  // namespace korva
