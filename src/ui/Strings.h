@@ -15,6 +15,15 @@ inline constexpr int kTooManyPlanes = 215;
 inline constexpr int kSaveReminder = 297;
 inline constexpr int kOpenFailed = 70001;
 inline constexpr int kSaveFailed = 70002;
+// Heat matrix.
+inline constexpr int kKeepLanesNoFirstRound = 70101;
+inline constexpr int kNoWaiverWarning = 70102;
+inline constexpr int kUnpaidWarning = 70103;
+inline constexpr int kNoReadyPilots = 70104;
+inline constexpr int kFieldTooLarge = 70105;
+inline constexpr int kBeginRoundRange = 70106;
+inline constexpr int kEndRoundRange = 70107;
+inline constexpr int kKeepLanesChannelSplit = 70108;
 }  // namespace str
 
 // The text of a numbered entry; empty when the table has none.
