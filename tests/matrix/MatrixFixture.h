@@ -15,6 +15,13 @@
 
 namespace korva::test {
 
+// Sanitizer builds run the long random loops with fewer rounds per field.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kSanitized = true;
+#else
+inline constexpr bool kSanitized = false;
+#endif
+
 class TempFolder {
 public:
     TempFolder();
