@@ -10,24 +10,58 @@ namespace korva {
 
 namespace {
 
+constexpr int kPowerFigures = 7;
+using PowerFigures = std::array<double, kPowerFigures>;
+
+// The ready pilots of one channel, who always go to a lane together.
+struct ChannelGroup {
+    LaneList pilots;  // in shuffled order
+    int affinity = 0;
+    PowerFigures power{};  // pilots at level 1, 2, 3, 4, at 1 or 2, at 3 or 4, level sum
+};
+
+// A lane during an attempt: its channel groups in the order they were dealt. Lanes are
+// reused from attempt to attempt, so an attempt allocates nothing.
 struct Lane {
-    LaneList list;
+    std::vector<int> groups;
     int count = 0;
     int affinity = 0;
     int slack = 0;
+    PowerFigures power{};
 };
 
 using Lanes = std::array<Lane, kMaxLanes>;
 
+std::vector<ChannelGroup> groupByChannel(const AssignmentInput& in) {
+    std::vector<ChannelGroup> groups(in.channels.size());
+    for (const KORVAPilot* p : in.shuffled) {
+        const auto it = std::lower_bound(in.channels.begin(), in.channels.end(), p->channel);
+        ChannelGroup& g = groups[static_cast<std::size_t>(it - in.channels.begin())];
+        g.pilots.push_back(p);
+        if (p->lane1Affinity) ++g.affinity;
+        const int level = p->categoryLevel();
+        if (level >= 1) g.power[static_cast<std::size_t>(level - 1)] += 1;
+        if (level == 1 || level == 2) g.power[4] += 1;
+        if (level == 3 || level == 4) g.power[5] += 1;
+        g.power[6] += level;
+    }
+    return groups;
+}
+
 // Channels are drawn at random and each goes to the lane it overfills least.
-Lanes dealChannels(const AssignmentInput& in, const std::map<int, LaneList>& byChannel,
-                   CRandom& random) {
-    Lanes lanes;
-    std::vector<int> remaining = in.channels;
+void dealChannels(const AssignmentInput& in, const std::vector<ChannelGroup>& groups,
+                  std::vector<int>& remaining, Lanes& lanes, CRandom& random) {
+    for (Lane& lane : lanes) {
+        lane.groups.clear();
+        lane.count = lane.affinity = lane.slack = 0;
+        lane.power.fill(0);
+    }
+    remaining.resize(groups.size());
+    for (std::size_t i = 0; i < remaining.size(); ++i) remaining[i] = static_cast<int>(i);
     while (!remaining.empty()) {
         const auto pick = static_cast<std::size_t>(random.rand()) % remaining.size();
-        const int channel = remaining[pick];
-        const int c = in.channelCount.at(channel);
+        const ChannelGroup& group = groups[static_cast<std::size_t>(remaining[pick])];
+        const int c = static_cast<int>(group.pilots.size());
         int chosen = 0;
         int chosenExcess = 0;
         for (int j = 0; j < in.lanes; ++j) {
@@ -40,14 +74,12 @@ Lanes dealChannels(const AssignmentInput& in, const std::map<int, LaneList>& byC
             }
         }
         Lane& lane = lanes[static_cast<std::size_t>(chosen)];
-        for (const KORVAPilot* p : byChannel.at(channel)) {
-            lane.list.push_back(p);
-            if (p->lane1Affinity) ++lane.affinity;
-        }
+        lane.groups.push_back(remaining[pick]);
         lane.count += c;
+        lane.affinity += group.affinity;
+        for (std::size_t f = 0; f < lane.power.size(); ++f) lane.power[f] += group.power[f];
         remaining.erase(remaining.begin() + static_cast<std::ptrdiff_t>(pick));
     }
-    return lanes;
 }
 
 int firstMostAffine(const Lanes& lanes, int count) {
@@ -60,27 +92,28 @@ int firstMostAffine(const Lanes& lanes, int count) {
 
 // Lanes with room go between full ones, so the byes of different lanes sit apart.
 void placeRoomyLanes(Lanes& lanes, int count, bool anyAffinity) {
-    std::vector<int> full, room;
+    std::array<int, kMaxLanes> full{}, room{};
+    std::size_t fulls = 0, rooms = 0;
     for (int j = 0; j < count; ++j) {
-        (lanes[static_cast<std::size_t>(j)].slack < 1 ? full : room).push_back(j);
-    }
-    std::vector<int> order;
-    if (count == 3 && room.size() == 1) {
-        order = {full[0], room[0], full[1]};
-    } else if (count == 4 && room.size() == 1) {
-        if (!(room[0] == 0 && anyAffinity)) order = {full[0], full[1], full[2], room[0]};
-    } else if (count == 4 && room.size() == 2) {
-        if (room[0] == 0 && anyAffinity) {
-            order = {room[0], full[0], room[1], full[1]};
+        if (lanes[static_cast<std::size_t>(j)].slack < 1) {
+            full[fulls++] = j;
         } else {
-            order = {full[0], room[0], full[1], room[1]};
+            room[rooms++] = j;
         }
     }
-    if (order.empty()) return;
-    Lanes moved = lanes;
-    for (std::size_t j = 0; j < order.size(); ++j) {
-        moved[j] = std::move(lanes[static_cast<std::size_t>(order[j])]);
+    std::array<int, kMaxLanes> order{};
+    if (count == 3 && rooms == 1) {
+        order = {full[0], room[0], full[1], 3};
+    } else if (count == 4 && rooms == 1 && !(room[0] == 0 && anyAffinity)) {
+        order = {full[0], full[1], full[2], room[0]};
+    } else if (count == 4 && rooms == 2) {
+        order = room[0] == 0 && anyAffinity ? std::array<int, kMaxLanes>{room[0], full[0], room[1], full[1]}
+                                            : std::array<int, kMaxLanes>{full[0], room[0], full[1], room[1]};
+    } else {
+        return;
     }
+    Lanes moved;
+    for (std::size_t j = 0; j < kMaxLanes; ++j) moved[j] = std::move(lanes[static_cast<std::size_t>(order[j])]);
     lanes = std::move(moved);
 }
 
@@ -96,55 +129,59 @@ double sampleDeviation(const std::array<double, kMaxLanes>& values, int count) {
     return std::sqrt(squares / (count - 1));
 }
 
-// Spread of power over the lanes: pilots per level, low and high levels, power sum.
+// Spread of power over the lanes: the sample deviation of each figure, summed.
 double powerImbalance(const Lanes& lanes, int count) {
-    constexpr int kFigures = 7;
-    std::array<std::array<double, kMaxLanes>, kFigures> figures{};
-    for (int j = 0; j < count; ++j) {
-        const auto lane = static_cast<std::size_t>(j);
-        for (const KORVAPilot* p : lanes[lane].list) {
-            const int level = p->categoryLevel();
-            if (level >= 1 && level <= 4) figures[static_cast<std::size_t>(level - 1)][lane] += 1;
-            if (level == 1 || level == 2) figures[4][lane] += 1;
-            if (level == 3 || level == 4) figures[5][lane] += 1;
-            figures[6][lane] += level;
-        }
-    }
     double sum = 0;
-    for (const auto& figure : figures) sum += sampleDeviation(figure, count);
+    for (std::size_t f = 0; f < kPowerFigures; ++f) {
+        std::array<double, kMaxLanes> values{};
+        for (int j = 0; j < count; ++j) values[static_cast<std::size_t>(j)] = lanes[static_cast<std::size_t>(j)].power[f];
+        sum += sampleDeviation(values, count);
+    }
     return sum;
 }
 
-void keep(LaneCandidate& candidate, const Lanes& lanes, int count, int overflow, double score) {
+void keep(LaneCandidate& candidate, const Lanes& lanes, const std::vector<ChannelGroup>& groups,
+          int count, int overflow, double score) {
     candidate.score = score;
     candidate.overflow = overflow;
     for (int j = 0; j < kMaxLanes; ++j) {
         const auto lane = static_cast<std::size_t>(j);
-        candidate.lists[lane] = j < count ? lanes[lane].list : LaneList{};
-        candidate.slack[lane] = j < count ? lanes[lane].slack : 0;
+        LaneList& list = candidate.lists[lane];
+        list.clear();
+        candidate.slack[lane] = 0;
+        if (j >= count) continue;
+        for (int g : lanes[lane].groups) {
+            const LaneList& pilots = groups[static_cast<std::size_t>(g)].pilots;
+            list.insert(list.end(), pilots.begin(), pilots.end());
+        }
+        candidate.slack[lane] = lanes[lane].slack;
     }
 }
 
 }  // namespace
 
 LaneAssignment assignLanes(const AssignmentInput& in, CRandom& random) {
-    std::map<int, LaneList> byChannel;
-    for (const KORVAPilot* p : in.shuffled) byChannel[p->channel].push_back(p);
-
+    const std::vector<ChannelGroup> groups = groupByChannel(in);
     LaneAssignment best;
     const int L = std::clamp(in.lanes, 1, kMaxLanes);
+    Lanes lanes;
+    std::vector<int> remaining;
+    remaining.reserve(groups.size());
     for (int attempt = 0; attempt < in.attempts; ++attempt) {
-        Lanes lanes = dealChannels(in, byChannel, random);
+        dealChannels(in, groups, remaining, lanes, random);
         int fullest = 0;
         for (int j = 0; j < L; ++j) fullest = std::max(fullest, lanes[static_cast<std::size_t>(j)].count);
         const int overflow = std::max(0, fullest - in.heats);
         double grouped = overflow * 1000.0;
         double spread = grouped;
 
+        // The lane with the most lane-1 pilots becomes lane 1; its affinity count stays.
         const int affine = firstMostAffine(lanes, L);
         if (lanes[static_cast<std::size_t>(affine)].affinity > 0 && affine != 0) {
-            std::swap(lanes[0].list, lanes[static_cast<std::size_t>(affine)].list);
-            std::swap(lanes[0].count, lanes[static_cast<std::size_t>(affine)].count);
+            Lane& other = lanes[static_cast<std::size_t>(affine)];
+            std::swap(lanes[0].groups, other.groups);
+            std::swap(lanes[0].count, other.count);
+            std::swap(lanes[0].power, other.power);
         }
         int room = 0;
         for (int j = 0; j < L; ++j) {
@@ -163,8 +200,8 @@ LaneAssignment assignLanes(const AssignmentInput& in, CRandom& random) {
             grouped += imbalance;
             spread += imbalance;
         }
-        if (grouped < best.grouped.score) keep(best.grouped, lanes, L, overflow, grouped);
-        if (spread < best.spread.score) keep(best.spread, lanes, L, overflow, spread);
+        if (grouped < best.grouped.score) keep(best.grouped, lanes, groups, L, overflow, grouped);
+        if (spread < best.spread.score) keep(best.spread, lanes, groups, L, overflow, spread);
     }
     return best;
 }

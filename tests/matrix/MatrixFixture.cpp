@@ -77,7 +77,7 @@ bool MatrixRace<UserT>::generate(int bracket, int endRound, int beginRound, bool
     rm.RoundQuan = endRound;
     rm.BeginRound[static_cast<std::size_t>(bracket)] = beginRound;
     doc.recountChannels();
-    MatrixTrace trace(folder.path());
+    MatrixTrace trace(services.workingFolder);
     trace.newRun();
     GenerationContext ctx{doc, trace, {}};
     bool changed = false;
