@@ -22,7 +22,7 @@ public:
         doc.raceMatrix.IncludeNoWaiver = chance(50);
         // Power balancing tries ten times as many lane assignments: small fields only.
         const int power = below(12);  // 0: everyone, 1: some pilots, else nobody
-        const int pilots = 1 + below(power == 0 ? 12 : kSanitized ? 24 : 40);
+        const int pilots = 1 + below(power == 0 ? 12 : kSanitized ? 20 : 40);
         for (int i = 0; i < pilots; ++i) {
             PilotSpec s;
             s.classIndex = chance(5) ? 2 : 3;  // a few pilots of another bracket
