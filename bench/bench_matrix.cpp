@@ -19,7 +19,8 @@ using namespace korva;
 class YesUser final : public Interaction {
 public:
     Answer ask(const Message& m) override {
-        return m.buttons == Buttons::Ok || m.buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
+        return m.buttons == Buttons::Ok || m.buttons == Buttons::OkCancel ? Answer::Ok
+                                                                          : Answer::Yes;
     }
     void beginWait() override {}
     void endWait() override {}
@@ -28,7 +29,8 @@ public:
 
 struct BigRace {
     BigRace() : services(user, clock, settings), doc(services) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "korva-bench-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "korva-bench-XXXXXX").string();
         folder = mkdtemp(pattern.data()) ? pattern : ".";
         services.workingFolder = folder;
         doc.class426 = 1;

@@ -21,7 +21,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: korva dump FILE            print a race file (.kvr) or pilot master file (.KVP) as JSON\n"
     "       korva resave IN OUT        load a race file and save it in the current layout\n"
-    "       korva matrix FILE [OPTIONS]  build the heat matrix of a race file (korva matrix --help)\n";
+    "       korva matrix FILE ...      build the heat matrix of a race file (see matrix --help)\n";
 
 bool isMasterFile(const std::string& path) {
     std::string ext = path.size() >= 4 ? path.substr(path.size() - 4) : "";
@@ -82,7 +82,8 @@ int resave(const std::vector<std::string>& args, std::ostream&, std::ostream& er
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     using Command = std::function<int(const std::vector<std::string>&, std::ostream&,
                                       std::ostream&)>;
-    const std::map<std::string, Command> commands = {{"dump", dump}, {"resave", resave}, {"matrix", matrixCommand}};
+    const std::map<std::string, Command> commands = {
+        {"dump", dump}, {"resave", resave}, {"matrix", matrixCommand}};
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         (args.empty() ? err : out) << kUsage;
         return args.empty() ? 2 : 0;

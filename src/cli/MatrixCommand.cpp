@@ -104,8 +104,10 @@ std::optional<std::string> parseOption(const std::string& name, const std::strin
     } else if (name == "--answer") {
         const std::size_t eq = value.find('=');
         int id = 0;
-        const auto answer = eq == std::string::npos ? std::nullopt : parseAnswer(value.substr(eq + 1));
-        if (!answer || !parseNumber(value.substr(0, eq), id)) return "--answer needs ID=yes|no|cancel|ok";
+        const auto answer =
+            eq == std::string::npos ? std::nullopt : parseAnswer(value.substr(eq + 1));
+        if (!answer || !parseNumber(value.substr(0, eq), id))
+            return "--answer needs ID=yes|no|cancel|ok";
         o.answers[id] = *answer;
     } else if (name == "--output") {
         o.output = value;
@@ -198,7 +200,8 @@ private:
     void describe(const MatrixForm& form) const {
         err_ << "[Matrix]";
         for (const MatrixFormRow& row : form.rows) {
-            if (row.visible && row.ticked) err_ << " " << row.label << " from round " << row.beginRound << ";";
+            if (row.visible && row.ticked)
+                err_ << " " << row.label << " from round " << row.beginRound << ";";
         }
         err_ << " End Round " << form.endRound << "\n";
     }
@@ -234,7 +237,8 @@ int matrixCommand(const std::vector<std::string>& args, std::ostream& out, std::
     for (const auto& [id, answer] : options.answers) session.ui.setAnswer(id, answer);
     KORVARaceDoc doc(session.services);
     try {
-        if (!fileExists(options.file)) throw FileError("Cannot open " + options.file + ": no such file");
+        if (!fileExists(options.file))
+            throw FileError("Cannot open " + options.file + ": no such file");
         doc.loadFile(options.file);
     } catch (...) {
         return reportLoadError(options.file, err);

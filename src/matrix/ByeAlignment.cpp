@@ -55,7 +55,8 @@ ByeLists alignByCleanRound(HeatOrderPlan& plan, const LaneLists& spread, int cle
     if (first < L && plan.storedAt(clean)) {
         const HeatOrder& order = plan.orders[static_cast<std::size_t>(clean)];
         const auto& firstRow = order[static_cast<std::size_t>(first)];
-        const auto it = std::find(firstRow.begin(), firstRow.end(), byePos[static_cast<std::size_t>(first)]);
+        const auto it =
+            std::find(firstRow.begin(), firstRow.end(), byePos[static_cast<std::size_t>(first)]);
         const auto h1 = static_cast<std::size_t>(it - firstRow.begin());
         for (int l = first + 1; l < L && h1 < firstRow.size(); ++l) {
             const int bye = byePos[static_cast<std::size_t>(l)];
@@ -74,8 +75,7 @@ ByeLists alignByCleanRound(HeatOrderPlan& plan, const LaneLists& spread, int cle
 
 // Two bye lanes: puts the byes into a pair of lanes whose slots have not all met yet and
 // offsets the second so its bye flies against a slot the first bye lane never met.
-ByeLists alignByZeroPairing(HeatOrderPlan& plan, LaneLists& spread, int zero,
-                            MatrixTrace& trace) {
+ByeLists alignByZeroPairing(HeatOrderPlan& plan, LaneLists& spread, int zero, MatrixTrace& trace) {
     const int L = plan.lanes, H = plan.heats;
     const auto& snapshot = plan.snapshots[static_cast<std::size_t>(std::max(zero - 1, 0))];
     LaneInts partner{-1, -1, -1, -1};
@@ -85,7 +85,8 @@ ByeLists alignByZeroPairing(HeatOrderPlan& plan, LaneLists& spread, int zero,
         for (int m = 0; m < L; ++m) {
             if (m == l) continue;
             for (int q = 0; q < H; ++q) {
-                if (snapshot[static_cast<std::size_t>(l)][static_cast<std::size_t>(m * H + q)] != 0) continue;
+                if (snapshot[static_cast<std::size_t>(l)][static_cast<std::size_t>(m * H + q)] != 0)
+                    continue;
                 partner[static_cast<std::size_t>(l)] = m;
                 partner[static_cast<std::size_t>(m)] = l;
                 zeroPos[static_cast<std::size_t>(l)] = q;
@@ -122,8 +123,10 @@ ByeLists alignByZeroPairing(HeatOrderPlan& plan, LaneLists& spread, int zero,
         s = p;
         trace.value("Second bye lane swapped to lane ", s + 1);
     }
-    const int offset = (3 * H + byePos[static_cast<std::size_t>(f)] +
-                        zeroPos[static_cast<std::size_t>(f)] - byePos[static_cast<std::size_t>(s)]) % H;
+    const int offset =
+        (3 * H + byePos[static_cast<std::size_t>(f)] + zeroPos[static_cast<std::size_t>(f)] -
+         byePos[static_cast<std::size_t>(s)]) %
+        H;
     trace.value("Relative offset of second zero is ", zeroPos[static_cast<std::size_t>(f)]);
     changeLaneEverywhere(plan, s, [&](std::vector<int>& row) {
         std::rotate(row.rbegin(), row.rbegin() + offset, row.rend());
@@ -148,8 +151,8 @@ int lastIndexWhere(const HeatOrderPlan& plan, int last, const Rows& rows, Keep k
 
 }  // namespace
 
-ByeLists alignByes(HeatOrderPlan& plan, LaneLists& spread, const LaneSlack& slack,
-                   int roundQuan, Interaction& ui, MatrixTrace& trace) {
+ByeLists alignByes(HeatOrderPlan& plan, LaneLists& spread, const LaneSlack& slack, int roundQuan,
+                   Interaction& ui, MatrixTrace& trace) {
     const int lastExtra = roundQuan + 2;
     int slackSum = 0;
     for (int l = 0; l < plan.lanes; ++l) slackSum += slack[static_cast<std::size_t>(l)];
@@ -165,10 +168,11 @@ ByeLists alignByes(HeatOrderPlan& plan, LaneLists& spread, const LaneSlack& slac
 
     if (clean < lastExtra && slackSum < 3) {
         const int zero = lastIndexWhere(plan, lastExtra, plan.zeroPairings,
-                              [](std::int64_t n) { return n != 0; });
+                                        [](std::int64_t n) { return n != 0; });
         if (zero != 0 && clean < zero) {
-            trace.value(zero < roundQuan - 1 ? "Zero Pairing round found within actual rounds at round "
-                                             : "Zero Pairing extra round found at round ",
+            trace.value(zero < roundQuan - 1
+                            ? "Zero Pairing round found within actual rounds at round "
+                            : "Zero Pairing extra round found at round ",
                         zero + 1);
             if (zero >= roundQuan - 1 || byesMayMeet(ui, zero + 2)) {
                 return alignByZeroPairing(plan, spread, zero, trace);

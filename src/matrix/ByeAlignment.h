@@ -15,7 +15,7 @@ enum class ByeLists { Grouped, Spread };
 // Looks at the planned rounds (including the extra ones), may ask message 431, and
 // rolls lanes of the plan (and exchanges spread lists) to align the byes. Returns the
 // lists to write.
-ByeLists alignByes(HeatOrderPlan& plan, LaneLists& spread, const LaneSlack& slack,
-                   int roundQuan, Interaction& ui, MatrixTrace& trace);
+ByeLists alignByes(HeatOrderPlan& plan, LaneLists& spread, const LaneSlack& slack, int roundQuan,
+                   Interaction& ui, MatrixTrace& trace);
 
 }  // namespace korva

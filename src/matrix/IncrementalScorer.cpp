@@ -23,7 +23,8 @@ public:
         for (int h = 0; h < stats_.heats(); ++h) {
             for (int l = 0; l < lanes; ++l) {
                 const auto& row = trial[static_cast<std::size_t>(l)];
-                slot[static_cast<std::size_t>(l)] = stats_.slot(l, row[static_cast<std::size_t>(h)]);
+                slot[static_cast<std::size_t>(l)] =
+                    stats_.slot(l, row[static_cast<std::size_t>(h)]);
             }
             for (int l = 0; l < lanes; ++l) {
                 const int a = slot[static_cast<std::size_t>(l)];
@@ -46,7 +47,8 @@ public:
         c.triplesOverMax = 6 * triplesAtMax;
         // Triples that never flew are no entries, so nothing counts at a most of zero.
         c.triplesAtMax =
-            maxTriples == 0 ? 0 : stats_.triplesAt(maxTriples) - 6 * triplesAtMax + 6 * triplesBelowMax;
+            maxTriples == 0 ? 0
+                            : stats_.triplesAt(maxTriples) - 6 * triplesAtMax + 6 * triplesBelowMax;
         return trialScore(c, round, rolls, stats_.heats());
     }
 

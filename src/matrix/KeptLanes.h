@@ -14,9 +14,9 @@ struct KeptLanes {
     Outcome outcome = Outcome::NoFirstRound;
     LaneLists lists;
     int lanes = 0;
-    int longest = 0;     // longest lane list
-    int pilots = 0;      // ready pilots found in the first round
-    int channel = -1;    // a real channel found in two lanes
+    int longest = 0;   // longest lane list
+    int pilots = 0;    // ready pilots found in the first round
+    int channel = -1;  // a real channel found in two lanes
 };
 
 // Reads round 1 lane by lane. Only ready pilots count (anyone else leaves an empty slot),

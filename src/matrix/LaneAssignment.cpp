@@ -85,7 +85,9 @@ void dealChannels(const AssignmentInput& in, const std::vector<ChannelGroup>& gr
 int firstMostAffine(const Lanes& lanes, int count) {
     int best = 0;
     for (int j = 1; j < count; ++j) {
-        if (lanes[static_cast<std::size_t>(j)].affinity > lanes[static_cast<std::size_t>(best)].affinity) best = j;
+        if (lanes[static_cast<std::size_t>(j)].affinity >
+            lanes[static_cast<std::size_t>(best)].affinity)
+            best = j;
     }
     return best;
 }
@@ -107,13 +109,15 @@ void placeRoomyLanes(Lanes& lanes, int count, bool anyAffinity) {
     } else if (count == 4 && rooms == 1 && !(room[0] == 0 && anyAffinity)) {
         order = {full[0], full[1], full[2], room[0]};
     } else if (count == 4 && rooms == 2) {
-        order = room[0] == 0 && anyAffinity ? std::array<int, kMaxLanes>{room[0], full[0], room[1], full[1]}
-                                            : std::array<int, kMaxLanes>{full[0], room[0], full[1], room[1]};
+        order = room[0] == 0 && anyAffinity
+                    ? std::array<int, kMaxLanes>{room[0], full[0], room[1], full[1]}
+                    : std::array<int, kMaxLanes>{full[0], room[0], full[1], room[1]};
     } else {
         return;
     }
     Lanes moved;
-    for (std::size_t j = 0; j < kMaxLanes; ++j) moved[j] = std::move(lanes[static_cast<std::size_t>(order[j])]);
+    for (std::size_t j = 0; j < kMaxLanes; ++j)
+        moved[j] = std::move(lanes[static_cast<std::size_t>(order[j])]);
     lanes = std::move(moved);
 }
 
@@ -134,7 +138,8 @@ double powerImbalance(const Lanes& lanes, int count) {
     double sum = 0;
     for (std::size_t f = 0; f < kPowerFigures; ++f) {
         std::array<double, kMaxLanes> values{};
-        for (int j = 0; j < count; ++j) values[static_cast<std::size_t>(j)] = lanes[static_cast<std::size_t>(j)].power[f];
+        for (int j = 0; j < count; ++j)
+            values[static_cast<std::size_t>(j)] = lanes[static_cast<std::size_t>(j)].power[f];
         sum += sampleDeviation(values, count);
     }
     return sum;
@@ -170,7 +175,8 @@ LaneAssignment assignLanes(const AssignmentInput& in, CRandom& random) {
     for (int attempt = 0; attempt < in.attempts; ++attempt) {
         dealChannels(in, groups, remaining, lanes, random);
         int fullest = 0;
-        for (int j = 0; j < L; ++j) fullest = std::max(fullest, lanes[static_cast<std::size_t>(j)].count);
+        for (int j = 0; j < L; ++j)
+            fullest = std::max(fullest, lanes[static_cast<std::size_t>(j)].count);
         const int overflow = std::max(0, fullest - in.heats);
         double grouped = overflow * 1000.0;
         double spread = grouped;

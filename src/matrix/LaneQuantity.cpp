@@ -30,7 +30,8 @@ int factorLimit(int maxLanes) {
 
 int adjustedMax(int maxLanes, int factor) {
     if (factor > kTableColumns) return maxLanes;
-    return kAdjustedMax[static_cast<std::size_t>(maxLanes - 3)][static_cast<std::size_t>(factor - 1)];
+    return kAdjustedMax[static_cast<std::size_t>(maxLanes - 3)]
+                       [static_cast<std::size_t>(factor - 1)];
 }
 
 int adjustedActual(int maxLanes, int factor) {

@@ -20,7 +20,8 @@ bool worthSpreading(const ScatterRequest& rq) {
     for (int l = 0; l < rq.lanes; ++l) {
         const int slack = rq.spreadSlack[static_cast<std::size_t>(l)];
         if (slack > 1) return false;
-        if (rq.spread[static_cast<std::size_t>(l)].size() > static_cast<std::size_t>(rq.heatsPerRound)) {
+        if (rq.spread[static_cast<std::size_t>(l)].size() >
+            static_cast<std::size_t>(rq.heatsPerRound)) {
             return false;
         }
         sum += slack;
@@ -52,13 +53,15 @@ void writeRounds(KORVAMatrix& matrix, const HeatOrderPlan& plan, const LaneLists
             KORVAHeat* heat = round.heatAt(h);
             if (!heat) heat = &round.addHeat(std::make_unique<KORVAHeat>(now), now);
             for (int l = 0; l < plan.lanes; ++l) {
-                const int position = order[static_cast<std::size_t>(l)][static_cast<std::size_t>(h)];
+                const int position =
+                    order[static_cast<std::size_t>(l)][static_cast<std::size_t>(h)];
                 heat->lanePilot[static_cast<std::size_t>(l)] =
                     pilotAt(lists[static_cast<std::size_t>(l)], position);
             }
         }
     }
-    for (std::size_t t = static_cast<std::size_t>(std::max(roundQuan, 0)); t < matrix.rounds.size(); ++t) {
+    for (std::size_t t = static_cast<std::size_t>(std::max(roundQuan, 0)); t < matrix.rounds.size();
+         ++t) {
         KORVARound& round = *matrix.rounds[t];
         if (!round.anyComplete()) round.clearAllHeats(now);
     }
@@ -77,8 +80,8 @@ bool ScatterPilotsInSameLanes(const ScatterTarget& target, ScatterRequest rq) {
 
     ByeLists chosen = ByeLists::Grouped;
     if (planRequest.extraRounds > 0) {
-        chosen = alignByes(plan, rq.spread, rq.spreadSlack, target.roundQuan, target.ui,
-                           target.trace);
+        chosen =
+            alignByes(plan, rq.spread, rq.spreadSlack, target.roundQuan, target.ui, target.trace);
     }
     writeRounds(target.matrix, plan, chosen == ByeLists::Spread ? rq.spread : rq.grouped,
                 target.roundQuan, target.now);

@@ -6,8 +6,8 @@
 
 namespace korva {
 
-void traceLaneTable(MatrixTrace& trace, std::string_view title, const LaneLists& lists,
-                    int lanes, int heats, LaneTableKind kind) {
+void traceLaneTable(MatrixTrace& trace, std::string_view title, const LaneLists& lists, int lanes,
+                    int heats, LaneTableKind kind) {
     const std::string_view missing = kind == LaneTableKind::WithByes ? "        " : "         ";
     trace.line(title);
     trace.line("  Heat    L1      L2      L3      L4");

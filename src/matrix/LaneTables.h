@@ -11,7 +11,7 @@ class MatrixTrace;
 
 enum class LaneTableKind { Assigned, WithByes };
 
-void traceLaneTable(MatrixTrace& trace, std::string_view title, const LaneLists& lists,
-                    int lanes, int heats, LaneTableKind kind);
+void traceLaneTable(MatrixTrace& trace, std::string_view title, const LaneLists& lists, int lanes,
+                    int heats, LaneTableKind kind);
 
 }  // namespace korva

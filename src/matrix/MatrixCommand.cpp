@@ -51,8 +51,8 @@ const KORVAPilot* firstLacking(const KORVARaceDoc& doc, const MatrixForm& form, 
 // Yes keeps such pilots in the matrix, No leaves them out; nullopt on Cancel.
 std::optional<bool> askInclude(Interaction& ui, int id, const KORVAPilot* example) {
     if (!example) return true;
-    const Answer a = showMessage(ui, id, Icon::Warning, Buttons::YesNoCancel, Answer::Yes,
-                                 example->fullName());
+    const Answer a =
+        showMessage(ui, id, Icon::Warning, Buttons::YesNoCancel, Answer::Yes, example->fullName());
     if (a == Answer::Cancel) return std::nullopt;
     return a == Answer::Yes;
 }
@@ -88,7 +88,8 @@ bool MatrixCommand::GenerateAllClasses(bool& heatsChanged) {
         const std::string name = doc_.classNameOf(code);
         trace_.line(kStars);
         if (lockedBracket(doc_, b)) {
-            showMessage(doc_.services().ui, kLockedId, Icon::Warning, Buttons::Ok, Answer::Ok, name);
+            showMessage(doc_.services().ui, kLockedId, Icon::Warning, Buttons::Ok, Answer::Ok,
+                        name);
             trace_.line(kVersion);
             trace_.line("********* Matrix locked for class=" + name +
                         " Cannot re-Matrix until unlocked *********");
@@ -123,14 +124,14 @@ std::optional<MatrixForm> MatrixCommand::runForm(MatrixFormUser& forms, MatrixFo
 bool MatrixCommand::askExclusions(const MatrixForm& form, bool& includeNoWaiver,
                                   bool& includeUnpaid) {
     Interaction& ui = doc_.services().ui;
-    const auto waiver = askInclude(ui, str::kNoWaiverWarning, firstLacking(doc_, form, [](const KORVAPilot& p) {
-                                       return !p.signedWaiver;
-                                   }));
+    const auto waiver =
+        askInclude(ui, str::kNoWaiverWarning,
+                   firstLacking(doc_, form, [](const KORVAPilot& p) { return !p.signedWaiver; }));
     if (!waiver) return false;
     includeNoWaiver = *waiver;
-    const auto paid = askInclude(ui, str::kUnpaidWarning, firstLacking(doc_, form, [](const KORVAPilot& p) {
-                                     return !p.paid;
-                                 }));
+    const auto paid =
+        askInclude(ui, str::kUnpaidWarning,
+                   firstLacking(doc_, form, [](const KORVAPilot& p) { return !p.paid; }));
     if (!paid) return false;
     includeUnpaid = *paid;
     return true;

@@ -74,9 +74,9 @@ MatrixFormCheck checkMatrixForm(const MatrixForm& form) {
         const MatrixFormRow& row = form.rows[static_cast<std::size_t>(b)];
         if (!row.visible || !row.ticked) continue;
         if (row.beginRound < row.beginMin || row.beginRound > row.beginMax) {
-            return refuse(MatrixFormField::BeginRound, b, str::kBeginRoundRange,
-                          cformat(text(str::kBeginRoundRange), row.label, row.beginMin,
-                                  row.beginMax));
+            return refuse(
+                MatrixFormField::BeginRound, b, str::kBeginRoundRange,
+                cformat(text(str::kBeginRoundRange), row.label, row.beginMin, row.beginMax));
         }
         largestBegin = std::max(largestBegin, row.beginRound);
     }

@@ -63,8 +63,8 @@ std::optional<bool> askRematrix(Generation& g, bool scored) {
     if (!g.rm.Matrixed[static_cast<std::size_t>(g.bracket)]) return true;
     const bool changed = g.rm.PilotInfoChanged[static_cast<std::size_t>(g.bracket)] != 0;
     const int id = changed ? (scored ? kChangedScoredId : kChangedId) : kUnchangedId;
-    const Answer a = showMessage(g.ui, id, Icon::Warning, Buttons::YesNoCancel, Answer::Yes,
-                                 g.className);
+    const Answer a =
+        showMessage(g.ui, id, Icon::Warning, Buttons::YesNoCancel, Answer::Yes, g.className);
     if (a == Answer::Cancel) return std::nullopt;
     return a == Answer::Yes;
 }
@@ -146,7 +146,8 @@ void addByes(Generation& g, ScatterRequest& rq) {
     traceLaneTable(g.trace, "\nAll Pilot Numbers and Channels Now Assiged to Lanes, GROUPED BYES",
                    rq.grouped, L, H, LaneTableKind::Assigned);
     if (rq.rematrix) {
-        traceLaneTable(g.trace, "\nAll Pilot Numbers and Channels Now Assiged to Lanes, SPREAD BYES",
+        traceLaneTable(g.trace,
+                       "\nAll Pilot Numbers and Channels Now Assiged to Lanes, SPREAD BYES",
                        rq.spread, L, H, LaneTableKind::Assigned);
     }
     CRandom& random = g.doc.services().random;
@@ -206,8 +207,17 @@ bool DoSingleMatrix(GenerationContext& ctx, int bracket, int classCode, bool& he
     // right after them.
     const int beginRound = std::clamp(doc.raceMatrix.BeginRound[static_cast<std::size_t>(bracket)],
                                       1, static_cast<int>(matrix.rounds.size()) + 1);
-    Generation g{ctx, doc, doc.raceMatrix, matrix, doc.services().ui, ctx.trace, bracket,
-                 doc.classNameOf(classCode), roundQuan, beginRound, doc.services().clock.now()};
+    Generation g{ctx,
+                 doc,
+                 doc.raceMatrix,
+                 matrix,
+                 doc.services().ui,
+                 ctx.trace,
+                 bracket,
+                 doc.classNameOf(classCode),
+                 roundQuan,
+                 beginRound,
+                 doc.services().clock.now()};
     g.trace.line("DoSingleMatrix()");
 
     bool scored = false;
@@ -262,13 +272,15 @@ bool DoSingleMatrix(GenerationContext& ctx, int bracket, int classCode, bool& he
 
     const bool buildRounds = doc.matrixType != 1;
     if (buildRounds) {
-        const bool prepared = rq.rematrix ? prepareNewLanes(g, field, std::move(shuffled), *power, rq)
-                                          : prepareKeptLanes(g, field, rq);
+        const bool prepared = rq.rematrix
+                                  ? prepareNewLanes(g, field, std::move(shuffled), *power, rq)
+                                  : prepareKeptLanes(g, field, rq);
         if (!prepared) return false;
         addByes(g, rq);
         ScatterTarget target{matrix, roundQuan, beginRound, g.ui, g.trace, g.now};
         ScatterPilotsInSameLanes(target, rq);
-        doc.raceMatrix.MaxHeatsPerRound = std::max(doc.raceMatrix.MaxHeatsPerRound, rq.heatsPerRound);
+        doc.raceMatrix.MaxHeatsPerRound =
+            std::max(doc.raceMatrix.MaxHeatsPerRound, rq.heatsPerRound);
     }
 
     matrix.MatrixTime = {g.now, g.now};

@@ -53,7 +53,9 @@ std::string dumpMemory(std::string_view indent, std::string_view text, std::int3
 
 MatrixTrace::MatrixTrace(std::string folder) : path_(logPath(folder)) {}
 
-void MatrixTrace::newRun() { firstEntry_ = true; }
+void MatrixTrace::newRun() {
+    firstEntry_ = true;
+}
 
 void MatrixTrace::removeLog(const std::string& folder) {
     std::error_code ignored;
@@ -72,8 +74,9 @@ std::string MatrixTrace::format(std::string_view text, unsigned kind, std::int32
         case kHex: return cformat("%s %08X\n", t, static_cast<unsigned>(value));
         case kEnter: return "ENTER " + t + "\n";
         case kExit: return "EXIT " + t + "\n";
-        case kDump: return dumpMemory(kIndent.substr(0, static_cast<std::size_t>(2 * depth_)), t,
-                                      value, pointer);
+        case kDump:
+            return dumpMemory(kIndent.substr(0, static_cast<std::size_t>(2 * depth_)), t, value,
+                              pointer);
         default: return cformat("Unknown Quicky Type = %u\n", kind);
     }
 }

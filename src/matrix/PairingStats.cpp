@@ -35,7 +35,8 @@ std::size_t PairingStats::tripleIndex(int a, int b, int c) const {
     const auto h = static_cast<std::size_t>(heats_);
     const auto trio = static_cast<std::size_t>(trioOf(a / heats_, b / heats_, c / heats_));
     return ((trio * h + static_cast<std::size_t>(a % heats_)) * h +
-            static_cast<std::size_t>(b % heats_)) * h +
+            static_cast<std::size_t>(b % heats_)) *
+               h +
            static_cast<std::size_t>(c % heats_);
 }
 
@@ -103,7 +104,8 @@ std::vector<std::vector<int>> PairingStats::positionZeroSnapshot() const {
     for (int l = 0; l < lanes_; ++l) {
         auto& row = snapshot[static_cast<std::size_t>(l)];
         row.resize(static_cast<std::size_t>(slots()));
-        for (int s = 0; s < slots(); ++s) row[static_cast<std::size_t>(s)] = pairCount(slot(l, 0), s);
+        for (int s = 0; s < slots(); ++s)
+            row[static_cast<std::size_t>(s)] = pairCount(slot(l, 0), s);
     }
     return snapshot;
 }

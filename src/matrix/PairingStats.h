@@ -16,10 +16,10 @@ inline constexpr std::int64_t kTracedPairTable = 128 * 128;
 
 // What committing one round changed.
 struct RoundPairing {
-    int pairDelt = 999;             // fewest rounds since a pair of this round last met
-    std::int64_t newMaxPairs = 0;   // pairs now one above the previous most (BestCCMC)
-    std::int64_t atMaxPairs = 0;    // pairs now at the previous most (BestCCMC2)
-    std::int64_t newMaxTriples = 0; // triples now one above the previous most (BestTCMC)
+    int pairDelt = 999;              // fewest rounds since a pair of this round last met
+    std::int64_t newMaxPairs = 0;    // pairs now one above the previous most (BestCCMC)
+    std::int64_t atMaxPairs = 0;     // pairs now at the previous most (BestCCMC2)
+    std::int64_t newMaxTriples = 0;  // triples now one above the previous most (BestTCMC)
 };
 
 class PairingStats {
@@ -63,7 +63,7 @@ private:
     int heats_;
     std::vector<int> pairs_;
     std::vector<int> lastMet_;
-    std::vector<int> triples_;  // one entry per unordered triple, by lane trio
+    std::vector<int> triples_;                   // one entry per unordered triple, by lane trio
     std::vector<std::int64_t> pairHistogram_;    // ordered entries by count, count >= 1
     std::vector<std::int64_t> tripleHistogram_;  // ordered entries by count, count >= 1
     std::int64_t nonzeroPairs_ = 0;

@@ -50,7 +50,8 @@ void traceHeatOrder(MatrixTrace& trace, const HeatOrder& order, int lanes, int h
     for (int h = 0; h < heats; ++h) {
         std::string line = "  - ";
         for (int l = 0; l < lanes; ++l) {
-            line += cformat("[%02d]", order[static_cast<std::size_t>(l)][static_cast<std::size_t>(h)]);
+            line +=
+                cformat("[%02d]", order[static_cast<std::size_t>(l)][static_cast<std::size_t>(h)]);
         }
         trace.line(line);
     }
@@ -107,7 +108,8 @@ HeatOrderPlan planHeatOrders(const PlanRequest& rq, MatrixTrace& trace) {
         plan.bestScore[at] = bestScore;
         plan.snapshots[at] = stats.positionZeroSnapshot();
 
-        if (t == rq.roundQuan) trace.line("Three extra rounds matrixed to look for spread bye possibilities");
+        if (t == rq.roundQuan)
+            trace.line("Three extra rounds matrixed to look for spread bye possibilities");
         trace.value("Round Completed=", t + 1);
         trace.value("PairDelt=", pairing.pairDelt);
         trace.value("MaxPairCount=", stats.maxPairCount());

@@ -15,9 +15,9 @@ class MatrixTrace;
 struct PlanRequest {
     int lanes = 0;
     int heats = 0;
-    int roundQuan = 0;    // last round written
-    int beginRound = 1;   // first round written; earlier rounds are replayed for statistics
-    int extraRounds = 0;  // rounds planned past roundQuan to look for bye alignments
+    int roundQuan = 0;     // last round written
+    int beginRound = 1;    // first round written; earlier rounds are replayed for statistics
+    int extraRounds = 0;   // rounds planned past roundQuan to look for bye alignments
     ScorerFactory scorer;  // empty: the program's own
 };
 
@@ -31,7 +31,7 @@ struct HeatOrderPlan {
     std::vector<HeatOrder> orders;
     std::vector<int> maxPairCount;
     std::vector<std::int64_t> zeroPairings;
-    std::vector<double> bestScore;  // of the last search up to that round
+    std::vector<double> bestScore;                         // of the last search up to that round
     std::vector<std::vector<std::vector<int>>> snapshots;  // per lane: position 0 vs slots
 
     bool storedAt(int index) const { return index >= firstIndex && index < endIndex; }

@@ -36,8 +36,9 @@ std::string roundHeatText(int round, int heat, const std::string& className) {
 std::string heatSheetLaneText(const KORVAPilot& pilot) {
     const std::string name = pilot.shortName();
     if (pilot.classIndex == kApra9Class) {
-        return pilot.category.empty() ? cformat("%s(9) Ch%d", name, pilot.channel)
-                                      : cformat("%s(9) %sCh %d", name, pilot.category, pilot.channel);
+        return pilot.category.empty()
+                   ? cformat("%s(9) Ch%d", name, pilot.channel)
+                   : cformat("%s(9) %sCh %d", name, pilot.category, pilot.channel);
     }
     return pilot.category.empty() ? cformat("%s Ch%d", name, pilot.channel)
                                   : cformat("%s %s Ch%d", name, pilot.category, pilot.channel);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -48,7 +47,8 @@ protected:
     std::vector<std::int32_t> pilotsOf(const KORVAMatrix& m) {
         std::vector<std::int32_t> all;
         for (const auto& r : m.rounds) {
-            for (const auto& h : r->heats) all.insert(all.end(), h->lanePilot.begin(), h->lanePilot.end());
+            for (const auto& h : r->heats)
+                all.insert(all.end(), h->lanePilot.begin(), h->lanePilot.end());
         }
         return all;
     }
@@ -63,7 +63,8 @@ protected:
 
 TEST_F(MatrixCli, BuildsEveryOfferedBracketAndSaves) {
     ASSERT_EQ(run({"race.kvr", "--seed", "7", "--end-round", "4"}), 0) << err.str();
-    EXPECT_NE(err.str().find("[Matrix] 424 from round 1; 426 from round 1; Q40 from round 1; End Round 4\n"),
+    EXPECT_NE(err.str().find(
+                  "[Matrix] 424 from round 1; 426 from round 1; Q40 from round 1; End Round 4\n"),
               std::string::npos);
     EXPECT_NE(out.str().find("426: 4 rounds, 2 heats per round, 4 lanes\n"), std::string::npos);
     const auto doc = load("race.kvr");

@@ -13,7 +13,9 @@ protected:
     }
     KORVAMatrix& m() { return race.matrix(1); }
     void completeHeat(int round, int heat) {
-        m().rounds[static_cast<std::size_t>(round - 1)]->heats[static_cast<std::size_t>(heat - 1)]->complete = 77;
+        m().rounds[static_cast<std::size_t>(round - 1)]
+            ->heats[static_cast<std::size_t>(heat - 1)]
+            ->complete = 77;
     }
     MatrixRace<ScriptedInteraction> race;
 };
@@ -83,7 +85,8 @@ TEST_F(Generation, KeepLanesKeepsEveryPilotInHisLane) {
     ASSERT_TRUE(race.generate(1, 7, 4));
     EXPECT_EQ(m().rounds.size(), 7u);
     for (int r = 0; r < 7; ++r) {
-        for (std::int32_t p = 1; p <= 11; ++p) EXPECT_EQ(m().rounds[static_cast<std::size_t>(r)]->laneOf(p), laneInRound1[p]);
+        for (std::int32_t p = 1; p <= 11; ++p)
+            EXPECT_EQ(m().rounds[static_cast<std::size_t>(r)]->laneOf(p), laneInRound1[p]);
     }
     EXPECT_EQ(checkRounds(race.doc, 1, 1, 7), "");
 }
@@ -95,9 +98,10 @@ TEST_F(Generation, KeepLanesWithAChangedFieldFailsWith430AndLeavesTheRounds) {
     race.addPilots(3, {40});
     race.user.expect(415, Answer::No).expect(430);
     EXPECT_FALSE(race.generate(1, 3));
-    EXPECT_EQ(race.user.asked.back().text,
-              "Attempting to keep pilots in lanes in bracket 426, but there are 11 ready pilots and "
-              "10 pilots were in matrix. Cannot resolve, try again and select to rematrix.");
+    EXPECT_EQ(
+        race.user.asked.back().text,
+        "Attempting to keep pilots in lanes in bracket 426, but there are 11 ready pilots and "
+        "10 pilots were in matrix. Cannot resolve, try again and select to rematrix.");
     EXPECT_EQ(lanePilots(m()), before);
     // Trading one pilot for another keeps the count but not the field.
     race.doc.pilots[0]->active = 0;
@@ -141,7 +145,8 @@ TEST_F(Generation, FewerHeatsPerRoundRemoveTheSurplusHeats) {
         EXPECT_EQ(r->heats.size(), 2u);
         EXPECT_EQ(r->heatCount, 2);
     }
-    EXPECT_NE(race.traceText().find("Pilot spread caused HeatsPerRound to change\n  - Previous=3\n  -  Current=2\n"),
+    EXPECT_NE(race.traceText().find(
+                  "Pilot spread caused HeatsPerRound to change\n  - Previous=3\n  -  Current=2\n"),
               std::string::npos);
     EXPECT_EQ(checkRounds(race.doc, 1, 1, 5), "");
 }
@@ -151,7 +156,8 @@ TEST_F(Generation, TeamsThatCannotFillTheHeatsOverflowWith416) {
     for (int team = 0; team < 5; ++team) race.addPilots(3, {120 + team, 120 + team});
     race.user.expect(416);
     ASSERT_TRUE(race.generate(1, 3));
-    EXPECT_EQ(race.user.asked[0].text, "Unable to make a minimum length matrix. Check team sizes and adjust. Class: 426");
+    EXPECT_EQ(race.user.asked[0].text,
+              "Unable to make a minimum length matrix. Check team sizes and adjust. Class: 426");
     EXPECT_EQ(m().rounds[0]->heats.size(), 4u);
     EXPECT_EQ(checkRounds(race.doc, 1, 1, 3), "");
 }
@@ -176,7 +182,8 @@ TEST_F(Generation, EmptyAndOversizedFieldsAreRefusedWithoutChanges) {
     race.user.expect(str::kFieldTooLarge);
     EXPECT_FALSE(race.generate(1, 3));
     EXPECT_EQ(race.user.asked.back().text,
-              "Cannot matrix 426 class.\nIt would need 75 heats per round, but a matrix holds at most 64.\n"
+              "Cannot matrix 426 class.\nIt would need 75 heats per round, but a matrix holds at "
+              "most 64.\n"
               "Split the class or make some pilots inactive.");
     EXPECT_TRUE(m().rounds.empty());
 }
@@ -220,7 +227,8 @@ TEST(LargeField, A126PilotBracketSpreadsItsByesOverThreeExtraRounds) {
     for (int i = 1; i <= 126; ++i) race.addPilots(3, {i <= 100 ? 99 + i : i - 89});
     ASSERT_TRUE(race.generate(1, kSanitized ? 8 : 32));
     const std::string log = race.traceText();
-    EXPECT_NE(log.find("Three extra rounds matrixed to look for spread bye possibilities"), std::string::npos);
+    EXPECT_NE(log.find("Three extra rounds matrixed to look for spread bye possibilities"),
+              std::string::npos);
     EXPECT_EQ(race.matrix(1).rounds[0]->heats.size(), 32u);
     EXPECT_EQ(checkRounds(race.doc, 1, 1, kSanitized ? 8 : 32), "");
 }

@@ -36,7 +36,9 @@ TEST_F(HeatOrders, FourHeatsFollowTheTableAndRestartItAfterSixteen) {
         EXPECT_EQ(p.orders[static_cast<std::size_t>(u - 1)], fourHeatOrder(4, u)) << u;
         EXPECT_EQ(row(p, u, 0), (std::vector<int>{0, 1, 2, 3}));
     }
-    for (int u = 17; u <= 20; ++u) EXPECT_EQ(p.orders[static_cast<std::size_t>(u - 1)], p.orders[static_cast<std::size_t>(u - 17)]);
+    for (int u = 17; u <= 20; ++u)
+        EXPECT_EQ(p.orders[static_cast<std::size_t>(u - 1)],
+                  p.orders[static_cast<std::size_t>(u - 17)]);
     // Three lanes use the first rows of the same table.
     const HeatOrderPlan three = plan(3, 4, 3);
     EXPECT_EQ(row(three, 3, 2), (std::vector<int>{2, 3, 0, 1}));
@@ -55,8 +57,8 @@ TEST_F(HeatOrders, FourLanesOfSixHeatsUseTheRollTableForRoundsTwoToFive) {
     }
     const std::string log = readText(folder.file(MatrixTrace::kFileName));
     std::size_t uses = 0;
-    for (auto at = log.find("Pre-built matrix used for nHeats_per_round=6\n"); at != std::string::npos;
-         at = log.find("Pre-built matrix used", at + 1)) {
+    for (auto at = log.find("Pre-built matrix used for nHeats_per_round=6\n");
+         at != std::string::npos; at = log.find("Pre-built matrix used", at + 1)) {
         ++uses;
     }
     EXPECT_EQ(uses, 4u);
@@ -67,7 +69,8 @@ TEST_F(HeatOrders, TwoLanesRollLaneTwoOncePerRound) {
     const HeatOrderPlan p = plan(2, 5, 4);
     for (int u = 1; u <= 4; ++u) {
         EXPECT_EQ(row(p, u, 0), (std::vector<int>{0, 1, 2, 3, 4}));
-        for (int h = 0; h < 5; ++h) EXPECT_EQ(row(p, u, 1)[static_cast<std::size_t>(h)], (h + u - 1) % 5);
+        for (int h = 0; h < 5; ++h)
+            EXPECT_EQ(row(p, u, 1)[static_cast<std::size_t>(h)], (h + u - 1) % 5);
     }
 }
 
@@ -84,7 +87,8 @@ TEST_F(HeatOrders, ABeginRoundReplaysEarlierRoundsToTheSameOrders) {
         const HeatOrderPlan later = plan(lanes, heats, 9, 3);
         EXPECT_EQ(later.firstIndex, 2);
         for (int u = 3; u <= 9; ++u) {
-            EXPECT_EQ(later.orders[static_cast<std::size_t>(u - 1)], full.orders[static_cast<std::size_t>(u - 1)])
+            EXPECT_EQ(later.orders[static_cast<std::size_t>(u - 1)],
+                      full.orders[static_cast<std::size_t>(u - 1)])
                 << lanes << " lanes, " << heats << " heats, round " << u;
         }
     }
@@ -101,7 +105,9 @@ protected:
         }
         int next = 0;
         for (int l = 0; l < 4; ++l) {
-            for (int p = 0; p < (l < 2 ? 6 : 5); ++p) rq.spread[static_cast<std::size_t>(l)].push_back(pilots[static_cast<std::size_t>(next++)].get());
+            for (int p = 0; p < (l < 2 ? 6 : 5); ++p)
+                rq.spread[static_cast<std::size_t>(l)].push_back(
+                    pilots[static_cast<std::size_t>(next++)].get());
         }
         rq.grouped = rq.spread;
         rq.grouped[2].push_back(rq.grouped[3].back());
@@ -151,7 +157,8 @@ TEST_F(ByeScatter, YesToMessage431WritesTheSpreadByes) {
     ASSERT_TRUE(scatter(12));
     EXPECT_EQ(byeLanes(), (std::set<int>{2, 3}));
     const std::string log = readText(folder.file(MatrixTrace::kFileName));
-    EXPECT_NE(log.find("Three extra rounds matrixed to look for spread bye possibilities\n"), std::string::npos);
+    EXPECT_NE(log.find("Three extra rounds matrixed to look for spread bye possibilities\n"),
+              std::string::npos);
     EXPECT_NE(log.find("Output Modified Scattered Array - Round=15\n"), std::string::npos);
 }
 

@@ -14,7 +14,9 @@ namespace {
 class ScriptedForms : public MatrixFormUser {
 public:
     using Step = std::function<std::optional<MatrixForm>(MatrixForm)>;
-    ~ScriptedForms() override { EXPECT_TRUE(steps.empty()) << steps.size() << " form steps unused"; }
+    ~ScriptedForms() override {
+        EXPECT_TRUE(steps.empty()) << steps.size() << " form steps unused";
+    }
     std::optional<MatrixForm> editMatrixForm(const MatrixForm& form) override {
         shown.push_back(form);
         if (steps.empty()) {
@@ -173,10 +175,11 @@ TEST_F(BuildMatrixCommand, ALockedBracketIsSkippedWhileOthersAreBuilt) {
     ASSERT_TRUE(build());
     EXPECT_TRUE(race.matrix(0).rounds.empty());
     EXPECT_EQ(race.matrix(1).rounds.size(), 3u);
-    EXPECT_NE(race.traceText().find("**************************************************\nVersion 1.2.0\n"
-                                    "********* Matrix locked for class=424 Cannot re-Matrix until "
-                                    "unlocked *********\n*****"),
-              std::string::npos);
+    EXPECT_NE(
+        race.traceText().find("**************************************************\nVersion 1.2.0\n"
+                              "********* Matrix locked for class=424 Cannot re-Matrix until "
+                              "unlocked *********\n*****"),
+        std::string::npos);
 }
 
 TEST_F(BuildMatrixCommand, AFailingBracketStopsTheOthers) {

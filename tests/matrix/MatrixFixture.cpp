@@ -27,10 +27,12 @@ Answer AnsweringInteraction::ask(const Message& message) {
     asked.push_back(message.id);
     if (auto it = answers.find(message.id); it != answers.end()) return it->second;
     return message.buttons == Buttons::Ok || message.buttons == Buttons::OkCancel ? Answer::Ok
-                                                                                 : Answer::Yes;
+                                                                                  : Answer::Yes;
 }
 
-int classCodeOfBracket(int bracket) { return bracket == 0 ? 2 : bracket == 1 ? 3 : 4; }
+int classCodeOfBracket(int bracket) {
+    return bracket == 0 ? 2 : bracket == 1 ? 3 : 4;
+}
 
 template <typename UserT>
 KORVAPilot& MatrixRace<UserT>::addPilot(const PilotSpec& spec) {
@@ -138,7 +140,8 @@ std::vector<std::vector<std::int32_t>> lanePilots(const KORVAMatrix& m) {
     std::vector<std::vector<std::int32_t>> out;
     for (const auto& r : m.rounds) {
         std::vector<std::int32_t> row;
-        for (const auto& h : r->heats) row.insert(row.end(), h->lanePilot.begin(), h->lanePilot.end());
+        for (const auto& h : r->heats)
+            row.insert(row.end(), h->lanePilot.begin(), h->lanePilot.end());
         out.push_back(row);
     }
     return out;

@@ -80,7 +80,10 @@ TEST(MatrixProperties, EveryWrittenRoundIsSoundAndStartedRoundsStay) {
             }
         }
         if (field.chance(30) && !race.doc.pilots.empty()) {
-            race.doc.pilots[static_cast<std::size_t>(field.below(static_cast<int>(race.doc.pilots.size())))]->active ^= 1;
+            race.doc
+                .pilots[static_cast<std::size_t>(
+                    field.below(static_cast<int>(race.doc.pilots.size())))]
+                ->active ^= 1;
             race.doc.raceMatrix.PilotInfoChanged[1] = 1;
         }
         const int begin = started + 1;
@@ -94,7 +97,8 @@ TEST(MatrixProperties, EveryWrittenRoundIsSoundAndStartedRoundsStay) {
         ++rebuilt;
         const auto after = lanePilots(race.matrix(1));
         for (int r = 0; r < started; ++r) {
-            EXPECT_EQ(after[static_cast<std::size_t>(r)], before[static_cast<std::size_t>(r)]) << "round " << r + 1;
+            EXPECT_EQ(after[static_cast<std::size_t>(r)], before[static_cast<std::size_t>(r)])
+                << "round " << r + 1;
         }
         ASSERT_EQ(checkRounds(race.doc, 1, begin, end), "");
     }

@@ -18,7 +18,9 @@ namespace korva::test {
 class ReferenceScorer final : public TrialScorer {
 public:
     ReferenceScorer(int lanes, int heats)
-        : lanes_(lanes), heats_(heats), side_(std::max(128, lanes * heats)),
+        : lanes_(lanes),
+          heats_(heats),
+          side_(std::max(128, lanes * heats)),
           pairs_(static_cast<std::size_t>(side_ * side_), 0),
           lastMet_(static_cast<std::size_t>(side_ * side_), 0) {}
 
@@ -26,10 +28,13 @@ public:
         std::vector<int> pairs = pairs_;
         std::map<std::int64_t, int> triples = triples_;
         TrialCounts c;
-        forEachMeeting(trial, [&](int a, int b) {
-            ++pairs[at(a, b)];
-            c.pairDelt = std::min(c.pairDelt, round - lastMet_[at(a, b)]);
-        }, [&](std::int64_t key) { ++triples[key]; });
+        forEachMeeting(
+            trial,
+            [&](int a, int b) {
+                ++pairs[at(a, b)];
+                c.pairDelt = std::min(c.pairDelt, round - lastMet_[at(a, b)]);
+            },
+            [&](std::int64_t key) { ++triples[key]; });
         for (int n : pairs) {
             c.pairsOverMax += n == maxPairCount_ + 1;
             c.pairsAtMax += n == maxPairCount_;
@@ -42,10 +47,13 @@ public:
     }
 
     void committed(const HeatOrder& order, int round) override {
-        forEachMeeting(order, [&](int a, int b) {
-            ++pairs_[at(a, b)];
-            lastMet_[at(a, b)] = round;
-        }, [&](std::int64_t key) { ++triples_[key]; });
+        forEachMeeting(
+            order,
+            [&](int a, int b) {
+                ++pairs_[at(a, b)];
+                lastMet_[at(a, b)] = round;
+            },
+            [&](std::int64_t key) { ++triples_[key]; });
         maxPairCount_ = *std::max_element(pairs_.begin(), pairs_.end());
         maxTripCount_ = 0;
         for (const auto& [key, n] : triples_) maxTripCount_ = std::max(maxTripCount_, n);
@@ -67,7 +75,8 @@ private:
         for (int h = 0; h < heats_; ++h) {
             std::vector<int> slot;
             for (int l = 0; l < lanes_; ++l) {
-                slot.push_back(l * heats_ + order[static_cast<std::size_t>(l)][static_cast<std::size_t>(h)]);
+                slot.push_back(l * heats_ +
+                               order[static_cast<std::size_t>(l)][static_cast<std::size_t>(h)]);
             }
             for (int i : slot) {
                 for (int j : slot) {

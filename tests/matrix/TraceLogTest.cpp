@@ -30,17 +30,18 @@ TEST_F(TraceLog, EveryKindHasItsLineAndEnterExitIndent) {
     trace.trace("inside", MatrixTrace::kText);
     trace.trace("Outer", MatrixTrace::kExit);
     trace.trace("ignored", 42);
-    EXPECT_EQ(text(), "text\n"
-                      "signed=-3\n"
-                      "unsigned=4294967295\n" +
-                          cformat("pointer=%p\n", static_cast<const void*>(&x)) +
-                          "yes=TRUE\n"
-                          "no=FALSE\n"
-                          "hex 0000BEEF\n"
-                          "ENTER Outer\n"
-                          "  inside\n"
-                          "  EXIT Outer\n"
-                          "Unknown Quicky Type = 42\n");
+    EXPECT_EQ(text(),
+              "text\n"
+              "signed=-3\n"
+              "unsigned=4294967295\n" +
+                  cformat("pointer=%p\n", static_cast<const void*>(&x)) +
+                  "yes=TRUE\n"
+                  "no=FALSE\n"
+                  "hex 0000BEEF\n"
+                  "ENTER Outer\n"
+                  "  inside\n"
+                  "  EXIT Outer\n"
+                  "Unknown Quicky Type = 42\n");
 }
 
 TEST_F(TraceLog, DepthStaysWithinZeroAndThirtyTwo) {
@@ -56,18 +57,23 @@ TEST_F(TraceLog, DepthStaysWithinZeroAndThirtyTwo) {
 }
 
 TEST_F(TraceLog, DumpsOfZeroAndSeventeenBytes) {
-    const unsigned char bytes[17] = {'A', 'b', ' ', 0x00, 0x7E, '!', 0x10, 'z', '1', '2',
-                                     '3', '4', '5', '6', '7', '8', 0xFF};
+    const unsigned char bytes[17] = {'A', 'b', ' ', 0x00, 0x7E, '!', 0x10, 'z', '1',
+                                     '2', '3', '4', '5',  '6',  '7', '8',  0xFF};
     trace.newRun();
     trace.trace("Start", MatrixTrace::kEnter);
     trace.trace("none", MatrixTrace::kDump, 0, bytes);
     trace.trace("some", MatrixTrace::kDump, 17, bytes);
     const std::string p = cformat("%p", static_cast<const void*>(bytes));
-    EXPECT_EQ(text(), "ENTER Start\n"
-                      "  Dump Memory none at " + p + "\n"
-                      "  Dump Memory some at " + p + "\n"
-                      "00000000 41622000 7E21107A 31323334 35363738 <Ab  ~! z12345678>\n"
-                      "  00000010 FF                                  <\xFF               >\n");
+    EXPECT_EQ(text(),
+              "ENTER Start\n"
+              "  Dump Memory none at " +
+                  p +
+                  "\n"
+                  "  Dump Memory some at " +
+                  p +
+                  "\n"
+                  "00000000 41622000 7E21107A 31323334 35363738 <Ab  ~! z12345678>\n"
+                  "  00000010 FF                                  <\xFF               >\n");
 }
 
 TEST_F(TraceLog, ANewRunStartsAFreshFileAndDepth) {

@@ -10,7 +10,7 @@ namespace {
 class HeatListRows : public ::testing::Test {
 protected:
     HeatListRows() : services(user, clock, settings), doc(services) {
-        addPilot("Ann", "Q", "Baker", 0, "2", 12);   // APRA 9 lap
+        addPilot("Ann", "Q", "Baker", 0, "2", 12);  // APRA 9 lap
         addPilot("Bob", "", "Cole", 1, "", 33);
         addPilot("Cy", "R", "Dunn", 3, "4", 120);
         addPilot("Di", "", "Eve", 3, "", 7);
@@ -63,7 +63,8 @@ TEST_F(HeatListRows, SheetRowsNameTheHeatAndWhoFliesInEachLane) {
     EXPECT_EQ(rows[3].roundHeat, "1.1 426");
     EXPECT_EQ(rows[2].absoluteHeat, "3");
     EXPECT_EQ(rows[3].absoluteHeat, "1");
-    EXPECT_EQ(rows[0].lanes, (std::array<std::string, 4>{"AQ Baker(9) 2Ch 12", "B Cole Ch33", "", ""}));
+    EXPECT_EQ(rows[0].lanes,
+              (std::array<std::string, 4>{"AQ Baker(9) 2Ch 12", "B Cole Ch33", "", ""}));
     EXPECT_EQ(rows[1].lanes, (std::array<std::string, 4>{}));
     EXPECT_EQ(rows[3].lanes[0], "CR Dunn 4 Ch120");
     EXPECT_EQ(rows[3].lanes[1], "D Eve Ch7");
