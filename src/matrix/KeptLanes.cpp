@@ -17,9 +17,11 @@ KeptLanes readKeptLanes(const KORVAMatrix& matrix, const KORVARaceDoc& doc,
     const std::set<const KORVAPilot*> ready(field.pilots.begin(), field.pilots.end());
     std::set<const KORVAPilot*> seen;
     std::map<int, int> laneOfChannel;
+    int found = 0;
     for (const auto& heat : first->heats) {
         for (int l = 0; l < kept.lanes; ++l) {
             const std::int32_t number = heat->lanePilot[static_cast<std::size_t>(l)];
+            if (number != 0) ++found;
             const KORVAPilot* p = number != 0 ? doc.pilotByNumber(number) : nullptr;
             if (p && (!ready.contains(p) || !seen.insert(p).second)) p = nullptr;
             kept.lists[static_cast<std::size_t>(l)].push_back(p);
@@ -31,6 +33,7 @@ KeptLanes readKeptLanes(const KORVAMatrix& matrix, const KORVARaceDoc& doc,
             }
         }
     }
+    if (found != field.size()) kept.pilots = found;
     for (const LaneList& list : kept.lists) {
         kept.longest = std::max(kept.longest, static_cast<int>(list.size()));
     }

@@ -57,6 +57,28 @@ std::optional<bool> askInclude(Interaction& ui, int id, const KORVAPilot* exampl
     return a == Answer::Yes;
 }
 
+// The form without the brackets that the exclusions leave with fewer than 2 pilots; nullopt
+// when every offered bracket keeps enough.
+std::optional<MatrixForm> withoutUnderfilled(const KORVARaceDoc& doc, const MatrixForm& form,
+                                             bool includeNoWaiver, bool includeUnpaid) {
+    MatrixForm again = form;
+    bool changed = false;
+    for (int b = 0; b < kBracketCount; ++b) {
+        const auto i = static_cast<std::size_t>(b);
+        int ready = 0;
+        for (const auto& p : doc.pilots)
+            ready += isReadyPilot(*p, b, includeUnpaid, includeNoWaiver) ? 1 : 0;
+        if (doc.raceMatrix.BracketPilotCount[i] >= 2 && ready < 2) {
+            changed = true;
+            again.rows[i].visible = false;
+            again.rows[i].ticked = false;
+        }
+    }
+    again.informVisible = false;
+    if (!changed) return std::nullopt;
+    return again;
+}
+
 }  // namespace
 
 MatrixCommand::MatrixCommand(KORVARaceDoc& doc, GenerationOptions options)
@@ -144,35 +166,25 @@ bool MatrixCommand::BuildMatrix(MatrixFormUser& forms, bool& heatsChanged) {
         showError(ui, kFewPlanesId);
         return false;
     }
+    auto planesReady = [this](const MatrixForm& form) {
+        for (int b = 0; b < kBracketCount; ++b) {
+            if (tickedBracket(form, b) && !CheckPlanesReady(b)) return false;
+        }
+        return true;
+    };
     std::optional<MatrixForm> form = runForm(forms, matrixFormDefaults(doc_));
-    if (!form) return false;
-    for (int b = 0; b < kBracketCount; ++b) {
-        if (tickedBracket(*form, b) && !CheckPlanesReady(b)) return false;
-    }
+    if (!form || !planesReady(*form)) return false;
     bool includeNoWaiver = true, includeUnpaid = true;
     if (form->inform) {
         if (!askExclusions(*form, includeNoWaiver, includeUnpaid)) return false;
     }
     if (!includeNoWaiver || !includeUnpaid) {
         // Brackets that the exclusions leave with fewer than 2 pilots are no longer offered.
-        bool showAgain = false;
-        MatrixForm again = *form;
-        for (int b = 0; b < kBracketCount; ++b) {
-            const auto i = static_cast<std::size_t>(b);
-            int ready = 0;
-            for (const auto& p : doc_.pilots) {
-                ready += isReadyPilot(*p, b, includeUnpaid, includeNoWaiver) ? 1 : 0;
-            }
-            if (rm.BracketPilotCount[i] >= 2 && ready < 2) {
-                showAgain = true;
-                again.rows[i].visible = false;
-                again.rows[i].ticked = false;
-            }
-        }
-        if (showAgain) {
-            again.informVisible = false;
-            form = runForm(forms, again);
-            if (!form) return false;
+        if (std::optional<MatrixForm> again =
+                withoutUnderfilled(doc_, *form, includeNoWaiver, includeUnpaid)) {
+            // A bracket ticked only now has not had its planes checked.
+            form = runForm(forms, *again);
+            if (!form || !planesReady(*form)) return false;
         }
     }
 

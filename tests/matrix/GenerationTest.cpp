@@ -91,6 +91,24 @@ TEST_F(Generation, KeepLanesKeepsEveryPilotInHisLane) {
     EXPECT_EQ(checkRounds(race.doc, 1, 1, 7), "");
 }
 
+TEST_F(Generation, KeptLanesOfOnlyEmptySlotsAndExtraHeatsStayInTheMatrix) {
+    addField(6);
+    ASSERT_TRUE(race.generate(1, 2));
+    ASSERT_EQ(m().LaneQuan, 3);
+    // Round 1 as an earlier build may have left it: a fourth lane and a third heat, empty.
+    m().rounds[0]->roundValue5 = 4;
+    m().rounds[0]->addHeat(std::make_unique<KORVAHeat>(0), 0);
+    race.user.expect(415, Answer::No);
+    ASSERT_TRUE(race.generate(1, 4, 2));
+    EXPECT_EQ(m().LaneQuan, 4);
+    for (int r = 1; r < 4; ++r) {
+        const KORVARound& round = *m().rounds[static_cast<std::size_t>(r)];
+        EXPECT_EQ(round.heats.size(), 3u);
+        for (const auto& heat : round.heats) EXPECT_EQ(heat->lanePilot[3], 0);
+    }
+    EXPECT_EQ(checkRounds(race.doc, 1, 1, 4), "");
+}
+
 TEST_F(Generation, KeepLanesWithAChangedFieldFailsWith430AndLeavesTheRounds) {
     addField(10);
     ASSERT_TRUE(race.generate(1, 3));
