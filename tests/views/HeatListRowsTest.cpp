@@ -82,19 +82,5 @@ TEST_F(HeatListRows, TheFilterKeepsOneBracketAndBlanksStopAtThirtyOne) {
     EXPECT_EQ(roundHeatText(1, 1, "Q40"), "1.1 Q40");
 }
 
-TEST_F(HeatListRows, ColumnsCarryTheirSettingsKeys) {
-    const auto sheet = heatListColumns(HeatListLayout::Sheets);
-    ASSERT_EQ(sheet.size(), 6u);
-    EXPECT_EQ(sheet[0].title, "Round.Heat");
-    EXPECT_EQ(sheet[0].widthKey, "HeatsSheetIDWidth");
-    EXPECT_EQ(sheet[1].widthKey, "HeatsSheetAbsWidth");
-    EXPECT_EQ(sheet[5].title, "Lane 4");
-    EXPECT_EQ(sheet[5].widthKey, "HeatsSheetLane4Width");
-    EXPECT_EQ(sheet[5].defaultWidth, 90);
-    const auto cards = heatListColumns(HeatListLayout::Cards);
-    EXPECT_EQ(cards[2].widthKey, "HeatsCardLane1Width");
-    EXPECT_EQ(cards[2].defaultWidth, 350);
-}
-
 }  // namespace
 }  // namespace korva::test
