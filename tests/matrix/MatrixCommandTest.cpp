@@ -123,7 +123,7 @@ TEST_F(BuildMatrixCommand, ARefusedFormComesBackWithTheFocusOnTheField) {
 }
 
 TEST_F(BuildMatrixCommand, MissingPlanesStopTheCommand) {
-    PilotSpec planeless;
+    PilotTraits planeless;
     planeless.channel = 40;
     planeless.classIndex = 3;
     planeless.plane = false;

@@ -35,25 +35,25 @@ int classCodeOfBracket(int bracket) {
 }
 
 template <typename UserT>
-KORVAPilot& MatrixRace<UserT>::addPilot(const PilotSpec& spec) {
+KORVAPilot& MatrixRace<UserT>::addPilot(const PilotTraits& traits) {
     const auto number = static_cast<std::int32_t>(doc.pilots.size() + 1);
     auto p = std::make_unique<KORVAPilot>(number);
     p->firstName = "First" + std::to_string(number);
     p->lastName = "Last" + std::to_string(number);
-    p->classIndex = spec.classIndex;
-    p->bracket = bracketOfClass(spec.classIndex);
-    p->channel = spec.channel;
-    p->active = spec.active;
-    p->paid = spec.paid;
-    p->signedWaiver = spec.waiver;
-    p->dqFlag = spec.dq;
-    p->lane1Affinity = spec.affinity;
-    p->category = spec.category;
-    if (spec.plane) {
+    p->classIndex = traits.classIndex;
+    p->bracket = bracketOfClass(traits.classIndex);
+    p->channel = traits.channel;
+    p->active = traits.active;
+    p->paid = traits.paid;
+    p->signedWaiver = traits.waiver;
+    p->dqFlag = traits.dq;
+    p->lane1Affinity = traits.affinity;
+    p->category = traits.category;
+    if (traits.plane) {
         auto plane = std::make_unique<KORVAPlane>();
         plane->planeNumber = static_cast<std::int32_t>(doc.planes.size() + 1);
         plane->pilotNumber = number;
-        plane->safetyChecked = spec.checked;
+        plane->safetyChecked = traits.checked;
         p->planeNumbers[0] = plane->planeNumber;
         p->planeCount = 1;
         doc.planes.push_back(std::move(plane));
@@ -66,10 +66,10 @@ KORVAPilot& MatrixRace<UserT>::addPilot(const PilotSpec& spec) {
 template <typename UserT>
 void MatrixRace<UserT>::addPilots(int classIndex, std::initializer_list<int> channels) {
     for (int c : channels) {
-        PilotSpec spec;
-        spec.classIndex = classIndex;
-        spec.channel = c;
-        addPilot(spec);
+        PilotTraits traits;
+        traits.classIndex = classIndex;
+        traits.channel = c;
+        addPilot(traits);
     }
 }
 

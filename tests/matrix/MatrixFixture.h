@@ -47,7 +47,7 @@ public:
     std::vector<int> asked;
 };
 
-struct PilotSpec {
+struct PilotTraits {
     int channel = 11;
     int classIndex = 2;  // 424: bracket 0
     bool active = true;
@@ -76,7 +76,7 @@ public:
     TempFolder folder;
     KORVARaceDoc doc;
 
-    KORVAPilot& addPilot(const PilotSpec& spec);
+    KORVAPilot& addPilot(const PilotTraits& traits);
     void addPilots(int classIndex, std::initializer_list<int> channels);
     KORVAMatrix& matrix(int bracket) { return doc.raceMatrix.matrix(bracket); }
 

@@ -24,7 +24,7 @@ public:
         const int power = below(12);  // 0: everyone, 1: some pilots, else nobody
         const int pilots = 1 + below(power == 0 ? 12 : kSanitized ? 20 : 40);
         for (int i = 0; i < pilots; ++i) {
-            PilotSpec s;
+            PilotTraits s;
             s.classIndex = chance(5) ? 2 : 3;  // a few pilots of another bracket
             const int kind = below(10);
             s.channel = kind < 6 ? 11 + below(30) : kind < 8 ? below(10) : 100 + below(8);
