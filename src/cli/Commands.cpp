@@ -6,14 +6,13 @@
 #include <map>
 #include <ostream>
 
-#include "cli/ConsoleInteraction.h"
+#include "cli/CliSession.h"
 #include "cli/JsonDump.h"
+#include "cli/MatrixCommand.h"
 #include "race/Archive.h"
 #include "race/FileIo.h"
 #include "race/KORVAPilotMaster.h"
 #include "race/KORVARaceDoc.h"
-#include "ui/Clock.h"
-#include "ui/SettingsStore.h"
 
 namespace korva {
 
@@ -21,7 +20,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: korva dump FILE            print a race file (.kvr) or pilot master file (.KVP) as JSON\n"
-    "       korva resave IN OUT        load a race file and save it in the current layout\n";
+    "       korva resave IN OUT        load a race file and save it in the current layout\n"
+    "       korva matrix FILE ...      build the heat matrix of a race file (see matrix --help)\n";
 
 bool isMasterFile(const std::string& path) {
     std::string ext = path.size() >= 4 ? path.substr(path.size() - 4) : "";
@@ -30,39 +30,13 @@ bool isMasterFile(const std::string& path) {
     return ext == ".kvp";
 }
 
-// Loads a race file, turning every failure into one clear sentence.
-struct Session {
-    explicit Session(std::ostream& err) : ui(err), services(ui, clock, settings) {}
-    ConsoleInteraction ui;
-    SystemClock clock;
-    MemorySettingsStore settings;
-    RaceServices services;
-};
-
-int reportLoadError(const std::string& path, std::ostream& err) {
-    try {
-        throw;
-    } catch (const NewerVersionError& e) {
-        err << "korva: " << path << ": the " << e.fileKind()
-            << " file was created by a newer version of the program; upgrade to read it\n";
-    } catch (const ArchiveError& e) {
-        err << "korva: " << path << ": the file is short or malformed at byte " << e.offset()
-            << " (expected " << e.expected() << ")\n";
-    } catch (const FileError& e) {
-        err << "korva: " << e.what() << "\n";
-    } catch (const std::exception& e) {
-        err << "korva: " << path << ": " << e.what() << "\n";
-    }
-    return 1;
-}
-
 int dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1) {
         err << kUsage;
         return 2;
     }
     const std::string& path = args[0];
-    Session session(err);
+    CliSession session(err);
     try {
         if (!fileExists(path)) throw FileError("Cannot open " + path + ": no such file");
         if (isMasterFile(path)) {
@@ -84,7 +58,7 @@ int resave(const std::vector<std::string>& args, std::ostream&, std::ostream& er
         err << kUsage;
         return 2;
     }
-    Session session(err);
+    CliSession session(err);
     KORVARaceDoc doc(session.services);
     try {
         if (!fileExists(args[0])) throw FileError("Cannot open " + args[0] + ": no such file");
@@ -106,7 +80,8 @@ int resave(const std::vector<std::string>& args, std::ostream&, std::ostream& er
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     using Command = std::function<int(const std::vector<std::string>&, std::ostream&,
                                       std::ostream&)>;
-    const std::map<std::string, Command> commands = {{"dump", dump}, {"resave", resave}};
+    const std::map<std::string, Command> commands = {
+        {"dump", dump}, {"resave", resave}, {"matrix", matrixCommand}};
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         (args.empty() ? err : out) << kUsage;
         return args.empty() ? 2 : 0;

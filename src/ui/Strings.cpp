@@ -85,7 +85,10 @@ constexpr Entry kEntries[] = {
     {404, "High Green"},
     {405, "Low Green"},
     {406, "You have changed the matrix rotate frequency from %d to %d.\nThis requires generating the matrix again.\n\nDo you wish to do this ? "},
+    {414, "Pilot information has changed for %s class and one or more heats have already completed.\nDo you wish to re-matrix with new lanes (Y), or keep pilots in their present lanes (N) ?"},
+    {415, "%s class is already matrixed and no pilot information has changed.\nDo you wish to re-matrix with new lanes (Y), or keep pilots in their present lanes (N) ?"},
     {416, "Unable to make a minimum length matrix. Check team sizes and adjust. Class: %s"},
+    {419, "Pilot information has changed for %s class since it was matrixed.\nDo you wish to re-matrix with new lanes (Y), or keep pilots in their present lanes (N) ?"},
     {430, "Attempting to keep pilots in lanes in bracket %s, but there are %d ready pilots and %d pilots were in matrix. Cannot resolve, try again and select to rematrix."},
     {431, "Attempted to spread byes, but they meet in round %d, and may meet again later. You can allow byes to meet, but this is NOT RECOMMENDED. \n\n Do you want to let byes meet (Y), or put them all in same lane (N)?"},
     {433, "The matrix is locked for class %s to prevent destroying matrix that is already printed. \nTo unlock, from Pilot View, go to File/Properties.\nNOTICE: Unlocking and Re-Matrix will cause irrecoverable loss of matrix!"},
@@ -106,6 +109,14 @@ constexpr Entry kEntries[] = {
     {70102, "Please enter an integer between %d and %d."},
     {70103, "Every pilot number from 1 to %d is in use.\nNo further pilot can be registered."},
     {70104, "Delete Pilot"},
+    {70201, "Keep same lane requested for %s bracket, but not possible. No first round found."},
+    {70202, "Some pilots of the classes to matrix have not signed the waiver.\nOne such pilot: %s\n\nDo you want to include them in the matrix (Y), or leave them out (N) ?"},
+    {70203, "Some pilots of the classes to matrix have not paid.\nOne such pilot: %s\n\nDo you want to include them in the matrix (Y), or leave them out (N) ?"},
+    {70204, "Cannot matrix %s class.\nThere are no ready pilots in this class."},
+    {70205, "Cannot matrix %s class.\nIt would need %d heats per round, but a matrix holds at most %d.\nSplit the class or make some pilots inactive."},
+    {70206, "Begin Round for class %s must be between %d and %d."},
+    {70207, "End Round must be between %d and %d."},
+    {70208, "Attempting to keep pilots in lanes in bracket %s, but pilots on channel %d are in different lanes. Cannot resolve, try again and select to rematrix."},
 };
 
 }  // namespace

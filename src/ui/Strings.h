@@ -20,6 +20,15 @@ inline constexpr int kEnterNoMoreThan = 70101;
 inline constexpr int kEnterIntegerBetween = 70102;
 inline constexpr int kNoFreePilotNumber = 70103;
 inline constexpr int kDeletePilotTitle = 70104;
+// Heat matrix.
+inline constexpr int kKeepLanesNoFirstRound = 70201;
+inline constexpr int kNoWaiverWarning = 70202;
+inline constexpr int kUnpaidWarning = 70203;
+inline constexpr int kNoReadyPilots = 70204;
+inline constexpr int kFieldTooLarge = 70205;
+inline constexpr int kBeginRoundRange = 70206;
+inline constexpr int kEndRoundRange = 70207;
+inline constexpr int kKeepLanesChannelSplit = 70208;
 }  // namespace str
 
 // The text of a numbered entry; empty when the table has none.

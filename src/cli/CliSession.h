@@ -1,0 +1,26 @@
+#pragma once
+// What every command of the tool works with: a console user, the system clock, settings in
+// memory, and one clear sentence for a race file that fails to load.
+
+#include <iosfwd>
+#include <string>
+
+#include "cli/ConsoleInteraction.h"
+#include "race/RaceServices.h"
+#include "ui/Clock.h"
+#include "ui/SettingsStore.h"
+
+namespace korva {
+
+struct CliSession {
+    explicit CliSession(std::ostream& err) : ui(err), services(ui, clock, settings) {}
+    ConsoleInteraction ui;
+    SystemClock clock;
+    MemorySettingsStore settings;
+    RaceServices services;
+};
+
+// Call from a catch block: reports the exception in flight; returns the exit status 1.
+int reportLoadError(const std::string& path, std::ostream& err);
+
+}  // namespace korva

@@ -1,0 +1,47 @@
+#pragma once
+// The "Build heat matrix" command: the Matrix form, the readiness checks and warnings, and
+// the generation of every selected bracket.
+
+#include <functional>
+
+#include "matrix/MatrixForm.h"
+#include "matrix/MatrixGenerator.h"
+#include "matrix/MatrixTrace.h"
+
+namespace korva {
+
+class KORVARaceDoc;
+
+struct MatrixHooks {
+    // Writes the timing-system file of one matrixed bracket; called after a successful
+    // build when the race asks for the file. Empty until that file exists.
+    std::function<void(KORVARaceDoc& doc, int bracket)> writeTimingFile;
+};
+
+class MatrixCommand {
+public:
+    explicit MatrixCommand(KORVARaceDoc& doc, GenerationOptions options = {});
+
+    MatrixHooks hooks;
+
+    // The whole command; heatsChanged is set when some bracket's heats per round changed.
+    bool BuildMatrix(MatrixFormUser& forms, bool& heatsChanged);
+    // Generates every selected bracket from BeginRound to RoundQuan.
+    bool GenerateAllClasses(bool& heatsChanged);
+    // True when every active pilot of the bracket has a safety-checked primary plane.
+    bool CheckPlanesReady(int bracket);
+
+    MatrixTrace& trace() { return trace_; }
+
+private:
+    // Shows the form until it passes its checks; nullopt on Cancel.
+    std::optional<MatrixForm> runForm(MatrixFormUser& forms, MatrixForm form);
+    // The waiver and paid warnings; false on Cancel.
+    bool askExclusions(const MatrixForm& form, bool& includeNoWaiver, bool& includeUnpaid);
+
+    KORVARaceDoc& doc_;
+    MatrixTrace trace_;
+    GenerationOptions options_;
+};
+
+}  // namespace korva

@@ -1,0 +1,33 @@
+#pragma once
+// Generation of one bracket's matrix: lanes per heat, heats per round, channel grouping
+// into lanes, byes and power balancing, then the scattering into rounds.
+
+#include <cstdint>
+#include <optional>
+
+#include "matrix/TrialScorer.h"
+
+namespace korva {
+
+class KORVARaceDoc;
+class MatrixTrace;
+
+// Heat lists of more heats than this are refused: the search grows with the cube of it.
+inline constexpr int kMaxHeatsPerRound = 64;
+
+struct GenerationOptions {
+    std::optional<std::uint32_t> seed;  // replaces the clock as the seed of each generation
+    ScorerFactory scorer;               // empty: the program's own search
+};
+
+struct GenerationContext {
+    KORVARaceDoc& doc;
+    MatrixTrace& trace;
+    GenerationOptions options;
+};
+
+// Generates the bracket's rounds BeginRound..RoundQuan with the given class code; true when
+// the matrix was generated. `heatsChanged` is set when the heats per round changed.
+bool DoSingleMatrix(GenerationContext& ctx, int bracket, int classCode, bool& heatsChanged);
+
+}  // namespace korva

@@ -1,0 +1,79 @@
+#include "views/HeatListRows.h"
+
+#include <algorithm>
+
+#include "race/KORVARaceDoc.h"
+#include "ui/Format.h"
+
+namespace korva {
+
+namespace {
+
+constexpr std::size_t kMaxClassBlanks = 31;
+constexpr int kApra9Class = 0;
+
+}  // namespace
+
+std::vector<HeatListColumn> heatListColumns(HeatListLayout layout) {
+    const bool cards = layout == HeatListLayout::Cards;
+    const std::string prefix = cards ? "HeatsCard" : "HeatsSheet";
+    std::vector<HeatListColumn> columns = {{"Round.Heat", prefix + "IDWidth", 90},
+                                           {"Heat", prefix + "AbsWidth", 40}};
+    for (int lane = 1; lane <= 4; ++lane) {
+        columns.push_back({"Lane " + std::to_string(lane),
+                           prefix + "Lane" + std::to_string(lane) + "Width", cards ? 350 : 90});
+    }
+    return columns;
+}
+
+std::string roundHeatText(int round, int heat, const std::string& className) {
+    const std::string tail = round == 1 && heat == 1
+                                 ? className
+                                 : std::string(std::min(className.size(), kMaxClassBlanks), ' ');
+    return cformat("%d.%d %s", round, heat, tail);
+}
+
+std::string heatSheetLaneText(const KORVAPilot& pilot) {
+    const std::string name = pilot.shortName();
+    if (pilot.classIndex == kApra9Class) {
+        return pilot.category.empty()
+                   ? cformat("%s(9) Ch%d", name, pilot.channel)
+                   : cformat("%s(9) %sCh %d", name, pilot.category, pilot.channel);
+    }
+    return pilot.category.empty() ? cformat("%s Ch%d", name, pilot.channel)
+                                  : cformat("%s %s Ch%d", name, pilot.category, pilot.channel);
+}
+
+std::vector<HeatListRow> heatSheetRows(const KORVARaceDoc& doc, int bracketFilter) {
+    std::vector<HeatListRow> rows;
+    for (int b = 0; b < kBracketCount; ++b) {
+        if (bracketFilter != -1 && bracketFilter != b) continue;
+        const KORVAMatrix& m = doc.raceMatrix.matrix(b);
+        const std::string className = doc.classNameOf(m.ClassCode);
+        int earlierHeats = 0;
+        for (std::size_t r = 0; r < m.rounds.size(); ++r) {
+            const KORVARound& round = *m.rounds[r];
+            for (std::size_t h = 0; h < round.heats.size(); ++h) {
+                const KORVAHeat& heat = *round.heats[h];
+                HeatListRow row;
+                row.bracket = b;
+                row.roundIndex = static_cast<int>(r);
+                row.heatIndex = static_cast<int>(h);
+                row.heat = &heat;
+                row.roundHeat = roundHeatText(round.roundValue2, heat.heatNumber, className);
+                row.absoluteHeat = std::to_string(heat.heatNumber + earlierHeats);
+                for (std::size_t l = 0; l < row.lanes.size(); ++l) {
+                    if (const KORVAPilot* p = doc.pilotByNumber(heat.lanePilot[l])) {
+                        row.lanes[l] = heatSheetLaneText(*p);
+                    }
+                }
+                row.complete = heat.isComplete();
+                rows.push_back(std::move(row));
+            }
+            earlierHeats += round.heatCount;
+        }
+    }
+    return rows;
+}
+
+}  // namespace korva

@@ -1,0 +1,44 @@
+#pragma once
+// The rows of the heat list window: one row per heat of every matrixed bracket.
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace korva {
+
+class KORVAHeat;
+class KORVAPilot;
+class KORVARaceDoc;
+
+enum class HeatListLayout { Sheets = 0, Cards = 1 };
+
+struct HeatListColumn {
+    std::string title;
+    std::string widthKey;  // in the "Views" settings section
+    int defaultWidth;
+};
+
+std::vector<HeatListColumn> heatListColumns(HeatListLayout layout);
+
+struct HeatListRow {
+    int bracket = 0;
+    int roundIndex = 0;
+    int heatIndex = 0;
+    const KORVAHeat* heat = nullptr;
+    std::string roundHeat;     // "Round.Heat"
+    std::string absoluteHeat;  // "Heat": numbered through the whole bracket
+    std::array<std::string, 4> lanes;
+    bool complete = false;
+};
+
+// Heat-sheet rows in matrix order, for every bracket (filter -1) or one bracket.
+std::vector<HeatListRow> heatSheetRows(const KORVARaceDoc& doc, int bracketFilter);
+
+// "1.1 APRA" on the first heat of a bracket, blanks as wide as the class name elsewhere.
+std::string roundHeatText(int round, int heat, const std::string& className);
+
+// Who flies in a lane: short name, category and channel.
+std::string heatSheetLaneText(const KORVAPilot& pilot);
+
+}  // namespace korva

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "race/KORVARaceDoc.h"
+#include "support/ScriptedInteraction.h"
+#include "views/HeatListRows.h"
+
+namespace korva::test {
+namespace {
+
+class HeatListRows : public ::testing::Test {
+protected:
+    HeatListRows() : services(user, clock, settings), doc(services) {
+        addPilot("Ann", "Q", "Baker", 0, "2", 12);  // APRA 9 lap
+        addPilot("Bob", "", "Cole", 1, "", 33);
+        addPilot("Cy", "R", "Dunn", 3, "4", 120);
+        addPilot("Di", "", "Eve", 3, "", 7);
+        doc.userClass = 1;
+        doc.userClassName = "LongClassNameForTheThirdBracket!!";
+        KORVAMatrix& m0 = doc.raceMatrix.matrix(0);
+        m0.setClassCode(1);
+        addRound(m0, {{1, 2, 0, 0}, {0, 0, 0, 0}});
+        addRound(m0, {{2, 0, 1, 0}});
+        m0.rounds[1]->heats[0]->complete = 5;
+        KORVAMatrix& m1 = doc.raceMatrix.matrix(1);
+        m1.setClassCode(3);
+        addRound(m1, {{3, 4, 0, 0}});
+    }
+    void addPilot(const char* first, const char* middle, const char* last, int cls,
+                  const char* category, int channel) {
+        auto p = std::make_unique<KORVAPilot>(static_cast<int>(doc.pilots.size()) + 1);
+        p->firstName = first;
+        p->middleInitial = middle;
+        p->lastName = last;
+        p->classIndex = cls;
+        p->bracket = bracketOfClass(cls);
+        p->category = category;
+        p->channel = channel;
+        doc.pilots.push_back(std::move(p));
+    }
+    static void addRound(KORVAMatrix& m, std::vector<std::array<std::int32_t, 4>> heats) {
+        auto round = std::make_unique<KORVARound>();
+        for (const auto& lanes : heats) {
+            auto heat = std::make_unique<KORVAHeat>(0);
+            heat->lanePilot = lanes;
+            round->addHeat(std::move(heat), 0);
+        }
+        m.appendRound(std::move(round));
+    }
+
+    ScriptedInteraction user;
+    FixedClock clock;
+    MemorySettingsStore settings;
+    RaceServices services;
+    KORVARaceDoc doc;
+};
+
+TEST_F(HeatListRows, SheetRowsNameTheHeatAndWhoFliesInEachLane) {
+    const auto rows = heatSheetRows(doc, -1);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].roundHeat, "1.1 APRA");
+    EXPECT_EQ(rows[1].roundHeat, "1.2     ");
+    EXPECT_EQ(rows[2].roundHeat, "2.1     ");
+    EXPECT_EQ(rows[3].roundHeat, "1.1 426");
+    EXPECT_EQ(rows[2].absoluteHeat, "3");
+    EXPECT_EQ(rows[3].absoluteHeat, "1");
+    EXPECT_EQ(rows[0].lanes,
+              (std::array<std::string, 4>{"AQ Baker(9) 2Ch 12", "B Cole Ch33", "", ""}));
+    EXPECT_EQ(rows[1].lanes, (std::array<std::string, 4>{}));
+    EXPECT_EQ(rows[3].lanes[0], "CR Dunn 4 Ch120");
+    EXPECT_EQ(rows[3].lanes[1], "D Eve Ch7");
+    EXPECT_TRUE(rows[2].complete);
+    EXPECT_FALSE(rows[0].complete);
+    EXPECT_EQ(rows[2].heat, doc.raceMatrix.matrix(0).rounds[1]->heats[0].get());
+}
+
+TEST_F(HeatListRows, TheFilterKeepsOneBracketAndBlanksStopAtThirtyOne) {
+    const auto rows = heatSheetRows(doc, 1);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].bracket, 1);
+    EXPECT_TRUE(heatSheetRows(doc, 2).empty());
+    EXPECT_EQ(roundHeatText(2, 3, std::string(40, 'x')), "2.3 " + std::string(31, ' '));
+    EXPECT_EQ(roundHeatText(1, 1, "Q40"), "1.1 Q40");
+}
+
+}  // namespace
+}  // namespace korva::test
