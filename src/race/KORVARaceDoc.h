@@ -110,6 +110,8 @@ public:
     int pilotsInBracket(int bracket) const;
     int highestPilotNumber(int bracket) const;
     void setRaceTitle(const std::string& title);
+    // Bit 0, 1, 2 set for each bracket the race uses: the set of classes menus follow.
+    int classCombination() const;
     void selectMenus();
     // Recount of the channel tables and bracket summaries from the active pilots.
     void recountChannels();

@@ -102,6 +102,14 @@ constexpr Entry kEntries[] = {
     // Texts without a number of their own.
     {70001, "Cannot open the race file\n%s\n\n%s"},
     {70002, "Cannot save the race file\n%s\n\n%s\n\nThe file on disk was left as it was."},
+    {70301, "Please enter an integer between %d and %d."},
+    {70302, "Save changes to %s?"},
+    {70303, "New Race"},
+    {70304, "Would you like a shortcut to this program on your desktop"},
+    {70305, "Cannot read the pilot master file\n%s\n\n%s\n\nThe file is left as it was; pilots entered now are kept in the race file only."},
+    {70306, "Race File Name"},
+    {70307, "Version 1.2.0"},
+    {70308, "Close the heat window before opening another race."},
 };
 
 }  // namespace
