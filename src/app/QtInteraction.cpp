@@ -20,7 +20,9 @@ QMessageBox::StandardButton toQt(Answer a) {
 }  // namespace
 
 Answer QtInteraction::ask(const Message& message) {
-    QMessageBox box(parent_);
+    // Over an open dialog when there is one, so the box never hides behind it.
+    QWidget* modal = QApplication::activeModalWidget();
+    QMessageBox box(modal ? modal : parent_.data());
     box.setWindowTitle(QStringLiteral("KORVARace"));
     box.setText(korva::toQt(message.text));
     switch (message.icon) {

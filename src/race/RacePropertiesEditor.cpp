@@ -130,8 +130,10 @@ bool editRaceProperties(RacePropertiesHost& host, bool creating) {
     const RaceProperties shown =
         creating ? propertiesFromDefaults(host.services.settings) : propertiesOf(*race);
     RacePropertiesCheck check(host, creating);
+    RacePropertiesSetup setup = propertiesSetup(race);
+    setup.folder = host.newRaceFolder;
     const auto values = host.forms.raceProperties(
-        propertiesSetup(race), shown, [&check](RaceProperties& v) { return check(v); });
+        setup, shown, [&check](RaceProperties& v) { return check(v); });
     if (!values) return false;
     if (!creating) {
         changeRace(host, *race, *values, check.regenerateFaiMatrix());

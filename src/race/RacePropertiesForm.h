@@ -82,6 +82,7 @@ struct RacePropertiesSetup {
     bool creating = true;
     std::string windowTitle;
     std::string titlePlaceholder;  // shown in the empty title field of a new race
+    std::string folder;            // where a new race's file goes when named without one
     // Classes the open race already holds; their boxes cannot be cleared.
     bool raced424 = false;
     bool raced426 = false;

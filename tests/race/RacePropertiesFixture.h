@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "ScriptedRaceForms.h"
-#include "TempFolder.h"
+#include "support/ScriptedRaceForms.h"
+#include "support/TempFolder.h"
 #include "race/KORVARaceDoc.h"
 #include "race/RacePropertiesEditor.h"
 #include "support/ScriptedInteraction.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "race/DesktopLauncher.h"
 #include "race/FileIo.h"
 #include "race/KORVACmdParms.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "race/FileIo.h"
 #include "race/RaceDefaults.h"
 #include "support/ScriptedInteraction.h"

@@ -1,4 +1,4 @@
-#include "ScriptedRaceForms.h"
+#include "support/ScriptedRaceForms.h"
 
 #include <gtest/gtest.h>
 
