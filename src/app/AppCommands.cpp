@@ -13,8 +13,7 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
     define(Cmd::SaveRace, tr("&Save Race"), tr("Save the race\nSave race"), QKeySequence::Save);
     define(Cmd::SaveRaceAs, tr("Save Race &As..."),
            tr("Save the race under a new name\nSave race as"), QKeySequence::SaveAs);
-    define(Cmd::Properties, tr("P&roperties..."),
-           tr("Change Race Setup Parameters\nProperties"));
+    define(Cmd::Properties, tr("P&roperties..."), tr("Change Race Setup Parameters\nProperties"));
     define(Cmd::Exit, tr("E&xit"), tr("Quit the program\nExit"), QKeySequence::Quit);
     define(Cmd::About, tr("&About KORVARace..."), tr("Show the program's version\nAbout"));
     define(Cmd::ViewPilots, tr("&Pilots"), tr("View Pilots Window\nView Pilots"),
@@ -53,7 +52,8 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
     define(Cmd::AddPlane, tr("Add &Plane..."), tr("Register a plane for the pilot\nAdd Plane"));
     define(Cmd::FlyOffPoints, tr("Set &FlyOff Points..."),
            tr("Enter the fly-off result of the pilot\nFlyOff Points"));
-    define(Cmd::EnterResults, tr("&Enter Results..."), tr("Enter the heat's results\nEnter Results"));
+    define(Cmd::EnterResults, tr("&Enter Results..."),
+           tr("Enter the heat's results\nEnter Results"));
     define(Cmd::ResetRound, tr("Reset &Round"), tr("Clear the results of the round\nReset Round"));
     define(Cmd::ResetHeat, tr("Reset &Heat"), tr("Clear the results of the heat\nReset Heat"));
     define(Cmd::SwapPilots, tr("&Swap Pilots..."), tr("Swap two pilots in open rounds\nSwap"));
@@ -65,6 +65,16 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
            tr("Write the file of the timing system\nTiming File"));
     define(Cmd::PrintReFlyCard, tr("Print Re-&Fly Card..."),
            tr("Print a card to fly the heat again\nRe-Fly Card"));
+    // Short labels under the tool bar buttons.
+    const std::pair<Cmd, QString> labels[] = {
+        {Cmd::NewRace, tr("New")},        {Cmd::OpenRace, tr("Open")},
+        {Cmd::SaveRace, tr("Save")},      {Cmd::Properties, tr("Properties")},
+        {Cmd::ViewPilots, tr("Pilots")},  {Cmd::ViewPlanes, tr("Planes")},
+        {Cmd::ViewHeats, tr("Heats")},    {Cmd::AddNew, tr("Add New")},
+        {Cmd::BuildMatrix, tr("Matrix")}, {Cmd::Print, tr("Print")},
+        {Cmd::FinishRace, tr("Finish")},  {Cmd::EnterResults, tr("Results")},
+        {Cmd::About, tr("About")}};
+    for (const auto& [cmd, label] : labels) action(cmd)->setIconText(label);
     for (Cmd c : {Cmd::DisplayInactive, Cmd::ToggleToolbar, Cmd::ToggleStatusBar,
                   Cmd::ViewAllClasses, Cmd::ViewBracket0, Cmd::ViewBracket1, Cmd::ViewBracket2,
                   Cmd::HeatCards, Cmd::HeatSheets}) {

@@ -11,16 +11,49 @@ namespace korva {
 
 enum class Cmd {
     // The application shell.
-    NewRace, OpenRace, CloseRace, SaveRace, SaveRaceAs, Properties, Exit, About,
-    ViewPilots, ViewPlanes, ViewHeats, DisplayInactive, ToggleToolbar, ToggleStatusBar,
-    CascadeWindows, TileWindows,
-    ViewAllClasses, ViewBracket0, ViewBracket1, ViewBracket2,
+    NewRace,
+    OpenRace,
+    CloseRace,
+    SaveRace,
+    SaveRaceAs,
+    Properties,
+    Exit,
+    About,
+    ViewPilots,
+    ViewPlanes,
+    ViewHeats,
+    DisplayInactive,
+    ToggleToolbar,
+    ToggleStatusBar,
+    CascadeWindows,
+    TileWindows,
+    ViewAllClasses,
+    ViewBracket0,
+    ViewBracket1,
+    ViewBracket2,
     // Set by later parts: matrix, finish, registration, results, printing, files.
-    BuildMatrix, FinishRace, Print, QuickPrint, PrintPilotCards, PrintHeatDetails,
-    ImportPilots, ExportPilots, ExportResults,
-    AddNew, Change, AddPlane, FlyOffPoints,
-    EnterResults, ResetRound, ResetHeat, SwapPilots, HeatCards, HeatSheets,
-    PrintSpectatorProgram, OutputTimingFile, PrintReFlyCard,
+    BuildMatrix,
+    FinishRace,
+    Print,
+    QuickPrint,
+    PrintPilotCards,
+    PrintHeatDetails,
+    ImportPilots,
+    ExportPilots,
+    ExportResults,
+    AddNew,
+    Change,
+    AddPlane,
+    FlyOffPoints,
+    EnterResults,
+    ResetRound,
+    ResetHeat,
+    SwapPilots,
+    HeatCards,
+    HeatSheets,
+    PrintSpectatorProgram,
+    OutputTimingFile,
+    PrintReFlyCard,
 };
 
 class CommandTable : public QObject {
@@ -37,8 +70,7 @@ public:
     void update();
 
 private:
-    void define(Cmd cmd, const QString& text, const QString& prompt,
-                const QKeySequence& key = {});
+    void define(Cmd cmd, const QString& text, const QString& prompt, const QKeySequence& key = {});
 
     struct Handler {
         std::function<void()> run;

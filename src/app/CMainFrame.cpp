@@ -27,6 +27,7 @@ namespace {
 constexpr int kStatusEveryMs = 3000;
 constexpr int kIdleUpdateMs = 250;
 constexpr int kToolIconSize = 32;
+constexpr int kFrameBarsHeight = 140;  // menu, tool bar and status bar together
 
 RaceWindow* raceWindowOf(QMdiSubWindow* sub) {
     return sub ? qobject_cast<RaceWindow*>(sub->widget()) : nullptr;
@@ -97,7 +98,9 @@ RaceWindow* CMainFrame::createWindow(WindowKind kind) {
     QMdiSubWindow* sub = client_->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->installEventFilter(this);
-    const QSize area = client_->viewport()->size();
+    // Before the first show the area has no size of its own yet: estimate it from the frame.
+    const QSize area =
+        client_->isVisible() ? client_->viewport()->size() : size() - QSize(0, kFrameBarsHeight);
     const int offset = 30 * (static_cast<int>(kind) - 1);
     sub->setGeometry(offset, offset, std::max(area.width() * 3 / 4, 400),
                      std::max(area.height() * 3 / 4, 250));
@@ -180,7 +183,10 @@ void CMainFrame::windowActivated(QMdiSubWindow* sub) {
 }
 
 void CMainFrame::rebuildMenus() {
-    MenuContext c{*commands_, current_, host_.race(), host_.recentFiles(),
+    MenuContext c{*commands_,
+                  current_,
+                  host_.race(),
+                  host_.recentFiles(),
                   [this](const QString& path) { host_.openRaceFile(path, false); },
                   [this](QMenu* menu) { fillWindowMenu(menu); }};
     if (c.race && c.window == WindowKind::None) c.window = WindowKind::Pilots;
@@ -241,7 +247,8 @@ void CMainFrame::placeOnScreen() {
     }
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
-    const QSize size(std::min(1200, avail.width() * 9 / 10), std::min(800, avail.height() * 9 / 10));
+    const QSize size(std::min(1200, avail.width() * 9 / 10),
+                     std::min(800, avail.height() * 9 / 10));
     setGeometry(QRect(avail.center() - QPoint(size.width() / 2, size.height() / 2), size));
 }
 

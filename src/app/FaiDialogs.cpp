@@ -27,6 +27,12 @@ QSpinBox* spin(int lo, int hi, int value, const QString& name, QWidget* parent) 
     return s;
 }
 
+QFormLayout* formRows() {
+    auto* rows = new QFormLayout;
+    rows->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    return rows;
+}
+
 QLabel* wrapped(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setWordWrap(true);
@@ -39,7 +45,7 @@ ChannelLimitDialog::ChannelLimitDialog(const ChannelLimitForm& form,
     : FormDialog(tr("Limit Channels"), parent), form_(form), check_(std::move(check)) {
     setObjectName(QStringLiteral("channelLimits"));
     body()->addWidget(wrapped(tr("Most active pilots on one radio channel in each class:"), this));
-    auto* rows = new QFormLayout;
+    auto* rows = formRows();
     for (std::size_t b = 0; b < 3; ++b) {
         limits_[b] = spin(0, 32, form.limits[b], QStringLiteral("limit%1").arg(b), this);
         auto* label = new QLabel(toQt(form.labels[b]), this);
@@ -62,7 +68,9 @@ bool ChannelLimitDialog::tryAccept() {
 }
 
 FaiColorsDialog::FaiColorsDialog(const FaiColorsForm& form, QWidget* parent)
-    : FormDialog(tr("FAI Wing Flag Colors"), parent), form_(form), schemes_(new QButtonGroup(this)) {
+    : FormDialog(tr("FAI Wing Flag Colors"), parent),
+      form_(form),
+      schemes_(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("faiColors"));
     body()->addWidget(wrapped(tr("Choose the wing flags the pilots carry in each lane:"), this));
     auto* grid = new QGridLayout;
@@ -80,7 +88,8 @@ FaiColorsDialog::FaiColorsDialog(const FaiColorsForm& form, QWidget* parent)
         const auto pictures = wingFlagPictures(form.flagLanes, scheme);
         for (int lane = 0; lane < 4; ++lane) {
             auto* picture = new QLabel(this);
-            picture->setPixmap(wingFlagPicture(pictures[static_cast<std::size_t>(lane)], kFlagHeight));
+            picture->setPixmap(
+                wingFlagPicture(pictures[static_cast<std::size_t>(lane)], kFlagHeight));
             picture->setAlignment(Qt::AlignCenter);
             grid->addWidget(picture, scheme + 1, lane + 1);
         }
@@ -151,7 +160,7 @@ RoundQuantityDialog::RoundQuantityDialog(const RoundQuantityForm& form,
                                          FormCheck<RoundQuantityForm> check, QWidget* parent)
     : FormDialog(tr("Round Quantity"), parent), form_(form), check_(std::move(check)) {
     setObjectName(QStringLiteral("roundQuantity"));
-    auto* rows = new QFormLayout;
+    auto* rows = formRows();
     rounds_ = spin(1, 64, form.rounds, QStringLiteral("rounds"), this);
     rows->addRow(tr("Quantity of rounds "), rounds_);
     body()->addLayout(rows);

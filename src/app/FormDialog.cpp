@@ -6,8 +6,13 @@
 
 namespace korva {
 
+namespace {
+constexpr int kMinimumWidth = 380;
+}
+
 FormDialog::FormDialog(const QString& title, QWidget* parent) : QDialog(parent) {
     setWindowTitle(title);
+    setMinimumWidth(kMinimumWidth);
     auto* outer = new QVBoxLayout(this);
     body_ = new QVBoxLayout;
     outer->addLayout(body_);

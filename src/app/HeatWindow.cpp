@@ -6,10 +6,10 @@
 namespace korva {
 
 HeatWindow::HeatWindow(KORVARaceDoc& race, QWidget* parent)
-    : RaceListWindow(race,
-                     {tr("Round.Heat"), tr("Heat"), tr("Lane 1"), tr("Lane 2"), tr("Lane 3"),
-                      tr("Lane 4")},
-                     tr("Heats"), parent) {}
+    : RaceListWindow(
+          race,
+          {tr("Round.Heat"), tr("Heat"), tr("Lane 1"), tr("Lane 2"), tr("Lane 3"), tr("Lane 4")},
+          tr("Heats"), parent) {}
 
 void HeatWindow::fill() {
     const KORVARaceDoc& r = race();
@@ -28,11 +28,13 @@ void HeatWindow::fill() {
                                   QString::number(absolute)};
                 for (std::int32_t number : heat->lanePilot) {
                     const KORVAPilot* p = r.pilotByNumber(number);
-                    cells << (p ? QStringLiteral("%1 Ch%2").arg(toQt(p->shortName())).arg(p->channel)
-                                : QString());
+                    cells
+                        << (p ? QStringLiteral("%1 Ch%2").arg(toQt(p->shortName())).arg(p->channel)
+                              : QString());
                 }
                 QTreeWidgetItem* row = addRow(cells);
-                if (heat->isComplete()) row->setIcon(0, style()->standardIcon(QStyle::SP_DialogApplyButton));
+                if (heat->isComplete())
+                    row->setIcon(0, style()->standardIcon(QStyle::SP_DialogApplyButton));
             }
         }
     }

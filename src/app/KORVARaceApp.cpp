@@ -1,9 +1,9 @@
 #include "app/KORVARaceApp.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QDir>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "app/AppInteraction.h"
 #include "app/QtInteraction.h"
@@ -21,7 +21,9 @@
 namespace korva {
 
 namespace {
-std::string currentFolder() { return QDir::currentPath().toStdString(); }
+std::string currentFolder() {
+    return QDir::currentPath().toStdString();
+}
 
 // The launcher's icon is kept with the program's data, drawn once.
 std::string writeLauncherIcon() {
@@ -44,9 +46,10 @@ KORVARaceApp::KORVARaceApp(const AppSetup& setup) {
     services_->random.seed(static_cast<std::uint32_t>(clock_.now()));
     if (!setup.forms) ownForms_ = std::make_unique<QtRaceForms>(*ui_);
     forms_ = setup.forms ? setup.forms : ownForms_.get();
-    desktopFolder_ = setup.desktopFolder.empty()
-                         ? QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString()
-                         : setup.desktopFolder;
+    desktopFolder_ =
+        setup.desktopFolder.empty()
+            ? QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString()
+            : setup.desktopFolder;
 
     // The program folder is remembered with forward slashes only.
     std::string folder = setup.workingFolder.empty() ? currentFolder() : setup.workingFolder;
@@ -62,7 +65,9 @@ KORVARaceApp::KORVARaceApp(const AppSetup& setup) {
     });
 }
 
-KORVARaceApp::~KORVARaceApp() { shutdown(); }
+KORVARaceApp::~KORVARaceApp() {
+    shutdown();
+}
 
 bool KORVARaceApp::start(const QStringList& arguments) {
     deleteTraceLog(services_->workingFolder);

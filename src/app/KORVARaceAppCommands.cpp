@@ -7,11 +7,11 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 
-#include "app/KORVARaceApp.h"
 #include "app/AppInteraction.h"
-#include "app/ZelMDIClientPaint.h"
+#include "app/KORVARaceApp.h"
 #include "app/QtText.h"
 #include "app/ToolIcons.h"
+#include "app/ZelMDIClientPaint.h"
 #include "race/FileIo.h"
 #include "race/RaceProperties.h"
 #include "race/RacePropertiesEditor.h"
@@ -28,35 +28,46 @@ void KORVARaceApp::connectCommands() {
     auto hasRace = [this] { return race_ != nullptr; };
     c.setHandler(Cmd::NewRace, [this] { newRace(); });
     c.setHandler(Cmd::OpenRace, [this] { openRace(); });
-    c.setHandler(Cmd::CloseRace, [this] { closeRace(); }, hasRace);
-    c.setHandler(Cmd::SaveRace, [this] { saveRace(); },
-                 [this] { return race_ && race_->isModified(); });
-    c.setHandler(Cmd::SaveRaceAs, [this] { saveRaceAs(); }, hasRace);
-    c.setHandler(Cmd::Properties, [this] { properties(); }, hasRace);
+    c.setHandler(
+        Cmd::CloseRace, [this] { closeRace(); }, hasRace);
+    c.setHandler(
+        Cmd::SaveRace, [this] { saveRace(); }, [this] { return race_ && race_->isModified(); });
+    c.setHandler(
+        Cmd::SaveRaceAs, [this] { saveRaceAs(); }, hasRace);
+    c.setHandler(
+        Cmd::Properties, [this] { properties(); }, hasRace);
     c.setHandler(Cmd::Exit, [this] { frame_->close(); });
     c.setHandler(Cmd::About, [this] { about(); });
-    c.setHandler(Cmd::ViewPilots, [this] { frame_->showWindow(WindowKind::Pilots); }, hasRace);
-    c.setHandler(Cmd::ViewPlanes, [this] { frame_->showWindow(WindowKind::Planes); },
-                 [this] { return race_ && frame_->currentKind() != WindowKind::Planes; });
-    c.setHandler(Cmd::ViewHeats, [this] { frame_->showWindow(WindowKind::Heats); }, [this] {
-        return race_ && anyBracketMatrixed() && frame_->currentKind() != WindowKind::Heats;
-    });
-    c.setHandler(Cmd::DisplayInactive, [this] { toggleInactive(); }, hasRace);
+    c.setHandler(
+        Cmd::ViewPilots, [this] { frame_->showWindow(WindowKind::Pilots); }, hasRace);
+    c.setHandler(
+        Cmd::ViewPlanes, [this] { frame_->showWindow(WindowKind::Planes); },
+        [this] { return race_ && frame_->currentKind() != WindowKind::Planes; });
+    c.setHandler(
+        Cmd::ViewHeats, [this] { frame_->showWindow(WindowKind::Heats); },
+        [this] {
+            return race_ && anyBracketMatrixed() && frame_->currentKind() != WindowKind::Heats;
+        });
+    c.setHandler(
+        Cmd::DisplayInactive, [this] { toggleInactive(); }, hasRace);
     c.setChecked(Cmd::DisplayInactive, [this] { return race_ && race_->showInactive; });
     c.setHandler(Cmd::ToggleToolbar, [this] { frame_->toggleToolbar(); });
     c.setChecked(Cmd::ToggleToolbar, [this] { return frame_->toolbarVisible(); });
     c.setHandler(Cmd::ToggleStatusBar,
                  [this] { frame_->statusBar()->setVisible(!frame_->statusBar()->isVisible()); });
     c.setChecked(Cmd::ToggleStatusBar, [this] { return !frame_->statusBar()->isHidden(); });
-    c.setHandler(Cmd::CascadeWindows, [this] { frame_->client()->cascadeSubWindows(); }, hasRace);
-    c.setHandler(Cmd::TileWindows, [this] { frame_->client()->tileSubWindows(); }, hasRace);
+    c.setHandler(
+        Cmd::CascadeWindows, [this] { frame_->client()->cascadeSubWindows(); }, hasRace);
+    c.setHandler(
+        Cmd::TileWindows, [this] { frame_->client()->tileSubWindows(); }, hasRace);
     const Cmd filters[] = {Cmd::ViewAllClasses, Cmd::ViewBracket0, Cmd::ViewBracket1,
                            Cmd::ViewBracket2};
     for (int i = 0; i < 4; ++i) {
         const int bracket = i - 1;
         auto current = [this, bracket] { return race_ && race_->bracketFilter == bracket; };
-        c.setHandler(filters[i], [this, bracket] { setBracketFilter(bracket); },
-                     [this, current] { return race_ && !current(); });
+        c.setHandler(
+            filters[i], [this, bracket] { setBracketFilter(bracket); },
+            [this, current] { return race_ && !current(); });
         c.setChecked(filters[i], current);
     }
 }
@@ -89,7 +100,9 @@ std::string KORVARaceApp::newRaceFolder() const {
     return QDir::homePath().toStdString();
 }
 
-QString KORVARaceApp::dialogFolder() const { return QString::fromStdString(newRaceFolder()); }
+QString KORVARaceApp::dialogFolder() const {
+    return QString::fromStdString(newRaceFolder());
+}
 
 void KORVARaceApp::installRace(std::unique_ptr<KORVARaceDoc> race) {
     if (!race) return;
@@ -129,9 +142,8 @@ void KORVARaceApp::openRaceFile(const QString& path, bool fromShell) {
 }
 
 void KORVARaceApp::openRace() {
-    const QString path = QFileDialog::getOpenFileName(frame_.get(), QObject::tr("Open race"),
-                                                      dialogFolder(),
-                                                      QObject::tr("Race files (*.kvr)"));
+    const QString path = QFileDialog::getOpenFileName(
+        frame_.get(), QObject::tr("Open race"), dialogFolder(), QObject::tr("Race files (*.kvr)"));
     if (!path.isEmpty()) openRaceFile(path, false);
 }
 
@@ -154,9 +166,9 @@ bool KORVARaceApp::saveRace() {
 
 bool KORVARaceApp::saveRaceAs() {
     if (!race_) return false;
-    const QString chosen = QFileDialog::getSaveFileName(
-        frame_.get(), QObject::tr("Save race as"), QString::fromStdString(race_->pathName()),
-        QObject::tr("Race files (*.kvr)"));
+    const QString chosen = QFileDialog::getSaveFileName(frame_.get(), QObject::tr("Save race as"),
+                                                        QString::fromStdString(race_->pathName()),
+                                                        QObject::tr("Race files (*.kvr)"));
     if (chosen.isEmpty()) return false;
     const std::string path = newRacePath(chosen.toStdString(), newRaceFolder());
     if (!race_->saveDocument(path)) return false;
@@ -172,7 +184,9 @@ void KORVARaceApp::closeRace() {
     dropRace();
 }
 
-bool KORVARaceApp::canClose() { return saveModified(); }
+bool KORVARaceApp::canClose() {
+    return saveModified();
+}
 
 void KORVARaceApp::newRace() {
     if (!saveModified()) return;
@@ -214,8 +228,8 @@ void KORVARaceApp::about() {
     box.setObjectName(QStringLiteral("about"));
     box.setWindowTitle(QObject::tr("About KORVARace"));
     box.setIconPixmap(QPixmap::fromImage(programIconImage(64)));
-    box.setText(QStringLiteral("<h2>KORVARace</h2><p>%1</p>")
-                    .arg(toQt(std::string(text(str::kVersion)))));
+    box.setText(
+        QStringLiteral("<h2>KORVARace</h2><p>%1</p>").arg(toQt(std::string(text(str::kVersion)))));
     box.setInformativeText(QObject::tr("Race management for model-aircraft pylon racing."));
     box.exec();
 }

@@ -146,8 +146,8 @@ void fillWindowToolBar(QToolBar* bar, const MenuContext& c) {
 void fillRaceFileMenu(QMenu* menu, CommandTable& commands) {
     add(menu, commands,
         {Cmd::CloseRace, Cmd::SaveRace, Cmd::SaveRaceAs, kSeparator, Cmd::BuildMatrix, Cmd::Print,
-         Cmd::QuickPrint, Cmd::PrintPilotCards, Cmd::PrintHeatDetails, kSeparator,
-         Cmd::Properties, Cmd::FinishRace, kSeparator, Cmd::Exit});
+         Cmd::QuickPrint, Cmd::PrintPilotCards, Cmd::PrintHeatDetails, kSeparator, Cmd::Properties,
+         Cmd::FinishRace, kSeparator, Cmd::Exit});
 }
 
 }  // namespace korva

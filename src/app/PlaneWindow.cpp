@@ -6,10 +6,9 @@
 namespace korva {
 
 PlaneWindow::PlaneWindow(KORVARaceDoc& race, QWidget* parent)
-    : RaceListWindow(race,
-                     {tr("Name"), tr("#"), tr("Class"), tr("Color"), tr("Description"),
-                      tr("Engine")},
-                     tr("Planes"), parent) {}
+    : RaceListWindow(
+          race, {tr("Name"), tr("#"), tr("Class"), tr("Color"), tr("Description"), tr("Engine")},
+          tr("Planes"), parent) {}
 
 void PlaneWindow::fill() {
     const KORVARaceDoc& r = race();
@@ -21,8 +20,8 @@ void PlaneWindow::fill() {
         if (bracketFilter() != -1 && (plane->backup || bracket != bracketFilter())) continue;
         QString name = owner ? toQt(owner->fullName()) : QString();
         if (owner && owner->classIndex == 0) name += QStringLiteral(" (9)");
-        const QString cls = plane->backup || !owner ? QStringLiteral(" ")
-                                                    : toQt(r.classNameOf(owner->classIndex));
+        const QString cls =
+            plane->backup || !owner ? QStringLiteral(" ") : toQt(r.classNameOf(owner->classIndex));
         addRow({name, QString::number(plane->pilotNumber), cls, toQt(plane->mainColor),
                 toQt(plane->type), toQt(plane->engine)});
     }

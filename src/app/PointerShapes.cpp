@@ -53,7 +53,9 @@ bool isPress(const QEvent* e) {
 PointerShapes::PointerShapes(QObject* parent)
     : QObject(parent), normal_(pointerPixmap(false), 1, 1), pressed_(pointerPixmap(true), 1, 1) {}
 
-PointerShapes::~PointerShapes() { remove(); }
+PointerShapes::~PointerShapes() {
+    remove();
+}
 
 void PointerShapes::install() {
     if (installed_) return;

@@ -30,8 +30,8 @@ std::optional<RaceProperties> QtRaceForms::raceProperties(const RacePropertiesSe
     return result;
 }
 
-std::optional<ChannelLimitForm> QtRaceForms::channelLimits(const ChannelLimitForm& values,
-                                                           const FormCheck<ChannelLimitForm>& onOk) {
+std::optional<ChannelLimitForm> QtRaceForms::channelLimits(
+    const ChannelLimitForm& values, const FormCheck<ChannelLimitForm>& onOk) {
     ChannelLimitDialog dialog(values, onOk, parent());
     return run(dialog);
 }

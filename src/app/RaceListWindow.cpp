@@ -8,8 +8,8 @@
 
 namespace korva {
 
-RaceListWindow::RaceListWindow(KORVARaceDoc& race, const QStringList& columns,
-                               const QString& title, QWidget* parent)
+RaceListWindow::RaceListWindow(KORVARaceDoc& race, const QStringList& columns, const QString& title,
+                               QWidget* parent)
     : RaceWindow(race, parent), list_(new QTreeWidget(this)), title_(title) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -33,6 +33,7 @@ void RaceListWindow::refresh(bool refill) {
         list_->setUpdatesEnabled(false);
         list_->clear();
         fill();
+        list_->header()->resizeSections(QHeaderView::ResizeToContents);
         list_->setUpdatesEnabled(true);
     } else {
         list_->viewport()->update();

@@ -20,7 +20,7 @@
 namespace korva {
 
 namespace {
-constexpr int kFlagHeight = 28;
+constexpr int kFlagHeight = 32;
 }
 
 RacePropertiesDialog::RacePropertiesDialog(const RacePropertiesSetup& setup,
@@ -92,9 +92,7 @@ QLineEdit* RacePropertiesDialog::textField(const char* name, std::string RacePro
                                            bool path) {
     // Race texts are single-byte; a file name stays in the system's own encoding.
     auto in = [path](const QString& s) { return path ? s.toStdString() : fromQt(s); };
-    auto out = [path](const std::string& s) {
-        return path ? QString::fromStdString(s) : toQt(s);
-    };
+    auto out = [path](const std::string& s) { return path ? QString::fromStdString(s) : toQt(s); };
     auto* e = new QLineEdit(this);
     e->setObjectName(QString::fromLatin1(name));
     connect(e, &QLineEdit::textChanged, this, [this, e, field, in] {
@@ -170,7 +168,8 @@ QGroupBox* RacePropertiesDialog::buildMatrix() {
     auto* locks = new QHBoxLayout;
     locks->addWidget(flagBox(tr("424 Locked"), "locked424", &RaceProperties::locked424));
     locks->addWidget(flagBox(tr("426 Locked"), "locked426", &RaceProperties::locked426));
-    locks->addWidget(flagBox(tr("Q40/FAI/RYO Locked"), "lockedThird", &RaceProperties::lockedThird));
+    locks->addWidget(
+        flagBox(tr("Q40/FAI/RYO Locked"), "lockedThird", &RaceProperties::lockedThird));
     rows->addRow(locks);
     return group;
 }
@@ -211,8 +210,8 @@ QGroupBox* RacePropertiesDialog::buildPrinting() {
     });
     showers_.push_back([this, color] { color->setChecked(values_.colorPrinting); });
     rows->addRow(color);
-    heatLaneColors_ = flagBox(tr("Heat Lane Colors"), "heatCardLaneColors",
-                              &RaceProperties::heatCardLaneColors);
+    heatLaneColors_ =
+        flagBox(tr("Heat Lane Colors"), "heatCardLaneColors", &RaceProperties::heatCardLaneColors);
     rows->addRow(heatLaneColors_);
     rows->addRow(flagBox(tr("Heat Card Round Page Break"), "heatCardPageBreak",
                          &RaceProperties::heatCardPageBreak));
@@ -220,8 +219,8 @@ QGroupBox* RacePropertiesDialog::buildPrinting() {
     auto* titleFont = textField("printTitleFont", &RaceProperties::printTitleFont);
     rows->addRow(tr("Font"), font);
     rows->addRow(tr("Title Font"), titleFont);
-    rows->addRow(tr("Resolution"), spinBox(1, 9999, "printResolution",
-                                           &RaceProperties::printResolution));
+    rows->addRow(tr("Resolution"),
+                 spinBox(1, 9999, "printResolution", &RaceProperties::printResolution));
     return group;
 }
 
@@ -246,6 +245,7 @@ QGroupBox* RacePropertiesDialog::buildFlags() {
         grid->addWidget(name, c, 1);
         grid->addWidget(lane, c, 2);
     }
+    grid->setColumnStretch(1, 1);
     return group;
 }
 
@@ -285,9 +285,9 @@ void RacePropertiesDialog::focus(FormField field) {
 
 void RacePropertiesDialog::browse() {
     const QString folder = QString::fromStdString(setup_.folder);
-    const QString path = QFileDialog::getSaveFileName(this, tr("New race file"), folder,
-                                                      tr("Race files (*.kvr)"), nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("New race file"), folder, tr("Race files (*.kvr)"),
+                                     nullptr, QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty()) return;
     fileName_->setText(path);
 }

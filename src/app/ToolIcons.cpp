@@ -99,8 +99,8 @@ Drawing drawingOf(Cmd cmd) {
                 p.drawPolygon(QPolygonF({QPointF(4, 14), QPointF(24, 14), QPointF(30, 20),
                                          QPointF(58, 20), QPointF(58, 54), QPointF(4, 54)}));
                 p.setBrush(QColor(255, 215, 90));
-                p.drawPolygon(QPolygonF({QPointF(4, 54), QPointF(14, 28), QPointF(62, 28),
-                                         QPointF(58, 54)}));
+                p.drawPolygon(
+                    QPolygonF({QPointF(4, 54), QPointF(14, 28), QPointF(62, 28), QPointF(58, 54)}));
             };
         case Cmd::SaveRace:
             return [](QPainter& p) {
@@ -116,7 +116,8 @@ Drawing drawingOf(Cmd cmd) {
                 page(p);
                 p.setPen(QPen(QColor(0, 140, 40), 4, Qt::SolidLine, Qt::RoundCap));
                 for (int y : {24, 36, 48}) {
-                    p.drawPolyline(QPolygonF({QPointF(19, y), QPointF(23, y + 4), QPointF(29, y - 4)}));
+                    p.drawPolyline(
+                        QPolygonF({QPointF(19, y), QPointF(23, y + 4), QPointF(29, y - 4)}));
                 }
                 p.setPen(QPen(kInk, 3));
                 for (int y : {24, 36, 48}) p.drawLine(QPointF(33, y), QPointF(46, y));
@@ -134,7 +135,7 @@ Drawing drawingOf(Cmd cmd) {
             };
         case Cmd::ViewPlanes:
             return [](QPainter& p) {
-                paintPlane(p, QRectF(2, 16, 60, 26),
+                paintPlane(p, QRectF(0, 12, 64, 36),
                            {QColor(200, 24, 30), Qt::white, QColor(40, 60, 90)});
             };
         case Cmd::ViewHeats: return [](QPainter& p) { grid(p, QColor(255, 230, 120)); };
@@ -147,8 +148,7 @@ Drawing drawingOf(Cmd cmd) {
                 p.setBrush(kInk);
                 p.drawRect(QRectF(26, 3, 10, 7));
             };
-        case Cmd::BuildMatrix:
-            return [](QPainter& p) { chequered(p, QRectF(8, 8, 48, 48), 4); };
+        case Cmd::BuildMatrix: return [](QPainter& p) { chequered(p, QRectF(8, 8, 48, 48), 4); };
         case Cmd::FinishRace:
             return [](QPainter& p) {
                 p.drawLine(QPointF(10, 6), QPointF(10, 60));
@@ -188,7 +188,8 @@ QImage programIconImage(int size) {
 
 QIcon programIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128}) icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
+    for (int size : {16, 32, 48, 64, 128})
+        icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
     return icon;
 }
 

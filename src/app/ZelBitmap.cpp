@@ -15,6 +15,8 @@ ZelBitmap::ZelBitmap(const QImage& image, QRgb transparent) {
     pixmap_ = QPixmap::fromImage(cut);
 }
 
-void ZelBitmap::draw(QPainter& painter, int x, int y) const { painter.drawPixmap(x, y, pixmap_); }
+void ZelBitmap::draw(QPainter& painter, int x, int y) const {
+    painter.drawPixmap(x, y, pixmap_);
+}
 
 }  // namespace korva

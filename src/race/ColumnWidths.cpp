@@ -9,9 +9,9 @@ constexpr int kMaxPilotWidth = 200;
 
 const std::vector<ColumnWidthKey>& pilotColumnWidths() {
     static const std::vector<ColumnWidthKey> keys{
-        {"PilotsNameWidth", 120}, {"PilotsNumberWidth", 30}, {"PilotsClassWidth", 60},
+        {"PilotsNameWidth", 120},  {"PilotsNumberWidth", 30},  {"PilotsClassWidth", 60},
         {"PilotsPointsWidth", 45}, {"PilotsLowTimeWidth", 60}, {"PilotsChanWidth", 45},
-        {"PilotsLaneWidth", 40},  {"PilotsKorvaWidth", 60}};
+        {"PilotsLaneWidth", 40},   {"PilotsKorvaWidth", 60}};
     return keys;
 }
 

@@ -21,9 +21,12 @@ std::string quotedArgument(const std::string& s) {
 std::string escapedValue(const std::string& s) {
     std::string out;
     for (char c : s) {
-        if (c == '\\') out += "\\\\";
-        else if (c == '\n') out += "\\n";
-        else out += c;
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
     }
     return out;
 }
@@ -49,8 +52,9 @@ std::string desktopEntry(const DesktopLauncher& l) {
     text += "Exec=" + execValue(l.program) + " %f\n";
     text += "Path=" + escapedValue(l.folder) + "\n";
     if (!l.icon.empty()) text += "Icon=" + escapedValue(l.icon) + "\n";
-    text += "Terminal=false\n"
-            "Categories=Utility;\n";
+    text +=
+        "Terminal=false\n"
+        "Categories=Utility;\n";
     return text;
 }
 

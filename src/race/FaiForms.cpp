@@ -49,8 +49,8 @@ FormOutcome checkRotation(Interaction& ui, FaiRotationForm& form, RotationContex
     }
     context.regenerate = false;
     if (context.changing && context.anyMatrixed && every != context.storedRotateEvery) {
-        if (!askYesNo(ui, kRotationChanged, Icon::Question, Answer::Yes,
-                      context.storedRotateEvery, every)) {
+        if (!askYesNo(ui, kRotationChanged, Icon::Question, Answer::Yes, context.storedRotateEvery,
+                      every)) {
             form.rotateEvery = context.storedRotateEvery;
             return FormOutcome::again(FormField::RotateEvery);
         }

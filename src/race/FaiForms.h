@@ -9,14 +9,22 @@
 namespace korva {
 
 // The flag pictures of the wing-flag scheme form, by their resource numbers.
-enum class WingFlagPicture { None = 0, HighGreen = 240, LowRed = 241, HighRed = 242, HighBlue = 249 };
+enum class WingFlagPicture {
+    None = 0,
+    HighGreen = 240,
+    LowRed = 241,
+    HighRed = 242,
+    HighBlue = 249
+};
 
 // The picture each lane 1..4 (index 0..3) shows in scheme 0 or 1, given the lane of each
 // colour (low green, low red, high green, high red). The low green lane shows none.
 std::array<WingFlagPicture, 4> wingFlagPictures(const std::array<int, 4>& flagLanes, int scheme);
 
 // The rotation kind only matters while the race rotates at all.
-inline bool rotationKindEnabled(const FaiRotationForm& form) { return form.rotateEvery != 0; }
+inline bool rotationKindEnabled(const FaiRotationForm& form) {
+    return form.rotateEvery != 0;
+}
 
 // What the rotation form's check needs to know of the race, and what it decided.
 struct RotationContext {

@@ -25,10 +25,9 @@ std::string trimmed(const std::string& s) {
 bool endsWithExtension(const std::string& name) {
     const std::string ext = kExtension;
     if (name.size() < ext.size()) return false;
-    return std::equal(ext.begin(), ext.end(), name.end() - static_cast<long>(ext.size()),
-                      [](char a, char b) {
-                          return a == std::tolower(static_cast<unsigned char>(b));
-                      });
+    return std::equal(
+        ext.begin(), ext.end(), name.end() - static_cast<long>(ext.size()),
+        [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 }  // namespace
 
@@ -147,8 +146,7 @@ std::string newRacePath(const std::string& name, const std::string& folder) {
 
 bool applyProperties(KORVARaceDoc& doc, const RaceProperties& v) {
     const bool classesChanged = doc.class424Ama != v.class424Ama ||
-                                doc.class424Apra != v.class424Apra ||
-                                doc.class426 != v.class426 ||
+                                doc.class424Apra != v.class424Apra || doc.class426 != v.class426 ||
                                 doc.classQ40 != (v.classQ40 || v.userClass);
     for (std::size_t b = 0; b < 3; ++b) {
         doc.channelLimit[b] = v.limitChannels ? v.channelLimits[b] : 0;

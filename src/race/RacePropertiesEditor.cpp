@@ -110,7 +110,9 @@ bool RacePropertiesCheck::createRace(const RaceProperties& v) {
     return true;
 }
 
-std::unique_ptr<KORVARaceDoc> RacePropertiesCheck::takeNewRace() { return std::move(created_); }
+std::unique_ptr<KORVARaceDoc> RacePropertiesCheck::takeNewRace() {
+    return std::move(created_);
+}
 
 FormOutcome RacePropertiesCheck::operator()(RaceProperties& v) {
     regenerate_ = false;
@@ -118,7 +120,8 @@ FormOutcome RacePropertiesCheck::operator()(RaceProperties& v) {
     if (creating_) {
         if (FormOutcome out = checkFileName(v); !out.accepted) return out;
     }
-    if (v.limitChannels && !askChannelLimits(v)) return FormOutcome::again(FormField::LimitChannels);
+    if (v.limitChannels && !askChannelLimits(v))
+        return FormOutcome::again(FormField::LimitChannels);
     if (v.faiClass && !askFaiForms(v)) return FormOutcome::again(FormField::None);
     if (creating_ && !createRace(v)) return FormOutcome::again(FormField::FileName);
     return FormOutcome::accept();
@@ -132,8 +135,8 @@ bool editRaceProperties(RacePropertiesHost& host, bool creating) {
     RacePropertiesCheck check(host, creating);
     RacePropertiesSetup setup = propertiesSetup(race);
     setup.folder = host.newRaceFolder;
-    const auto values = host.forms.raceProperties(
-        setup, shown, [&check](RaceProperties& v) { return check(v); });
+    const auto values =
+        host.forms.raceProperties(setup, shown, [&check](RaceProperties& v) { return check(v); });
     if (!values) return false;
     if (!creating) {
         changeRace(host, *race, *values, check.regenerateFaiMatrix());

@@ -50,8 +50,8 @@ struct RaceProperties {
     std::string userClassName = "MyClassName";
     int matrixType = 0;  // 0 "Pilots stay in Lanes", 1 "Pilots change Lanes"
     int awardPlaces = 3;
-    int heatScoring = 0;  // 0 "AMA", 1 "1 Cut = 1 Point", 2 "Manual"
-    int resolveTies = 0;  // 0 "Fast Time", 1 "Fly Off"
+    int heatScoring = 0;    // 0 "AMA", 1 "1 Cut = 1 Point", 2 "Manual"
+    int resolveTies = 0;    // 0 "Fast Time", 1 "Fly Off"
     int saveReminder = 10;  // 0: the "Save Reminder" box is off
     bool limitChannels = true;
     std::array<int, 3> channelLimits{3, 3, 3};

@@ -81,14 +81,18 @@ bool anyClassTicked(const RaceProperties& v) {
     return ordinaryClassTicked(v) || specialClassTicked(v);
 }
 
-bool specialClassTicked(const RaceProperties& v) { return v.faiClass || v.userClass; }
+bool specialClassTicked(const RaceProperties& v) {
+    return v.faiClass || v.userClass;
+}
 
 int chooseMatrixType(Interaction& ui, int chosen) {
     if (chosen != kMatrixChangeLanes) return chosen;
     return askYesNo(ui, kAskChangeLanes, Icon::Question, Answer::No) ? chosen : 0;
 }
 
-void tickSaveReminder(RaceProperties& v, bool on) { v.saveReminder = on ? kSaveReminderOn : 0; }
+void tickSaveReminder(RaceProperties& v, bool on) {
+    v.saveReminder = on ? kSaveReminderOn : 0;
+}
 
 void tickColorPrinting(RaceProperties& v, bool on) {
     v.colorPrinting = on;

@@ -39,7 +39,9 @@ void tickSaveReminder(RaceProperties& values, bool on);
 
 // Heat lane colours need colour printing: clearing it clears them too.
 void tickColorPrinting(RaceProperties& values, bool on);
-inline bool heatLaneColorsEnabled(const RaceProperties& values) { return values.colorPrinting; }
+inline bool heatLaneColorsEnabled(const RaceProperties& values) {
+    return values.colorPrinting;
+}
 
 // The platform's range message when `value` lies outside lo..hi; true when inside.
 bool checkRange(Interaction& ui, int value, int lo, int hi);

@@ -7,7 +7,9 @@ namespace korva {
 namespace {
 constexpr const char* kSection = "Recent File List";
 
-std::string keyOf(int i) { return "File" + std::to_string(i + 1); }
+std::string keyOf(int i) {
+    return "File" + std::to_string(i + 1);
+}
 }  // namespace
 
 void RecentFiles::load(const SettingsStore& s) {

@@ -27,7 +27,9 @@ ClientWindowTexts readClientWindow(const SettingsStore& s) {
     return t;
 }
 
-int firstRunStage(const SettingsStore& s) { return s.getInt(kSwitches, kFirstTime, kFresh); }
+int firstRunStage(const SettingsStore& s) {
+    return s.getInt(kSwitches, kFirstTime, kFresh);
+}
 
 void runFirstRunStages(SettingsStore& s, Interaction& ui,
                        const std::function<bool()>& createShortcut) {
@@ -50,7 +52,9 @@ void runFirstRunStages(SettingsStore& s, Interaction& ui,
     }
 }
 
-bool useOwnPointers(const SettingsStore& s) { return s.getInt(kPointer, kFlagPointer, 1) != 0; }
+bool useOwnPointers(const SettingsStore& s) {
+    return s.getInt(kPointer, kFlagPointer, 1) != 0;
+}
 
 void deleteTraceLog(const std::string& workingFolder) {
     const std::string path = joinPath(workingFolder, kTraceLog);

@@ -14,7 +14,9 @@ namespace {
 
 class AppStart : public AppFixture {};
 
-std::uintmax_t sizeOf(const std::string& path) { return std::filesystem::file_size(path); }
+std::uintmax_t sizeOf(const std::string& path) {
+    return std::filesystem::file_size(path);
+}
 
 TEST_F(AppStart, FreshStoreAsksForTheShortcutAndMakesIt) {
     MemorySettingsStore fresh;

@@ -29,7 +29,8 @@ DialogDriver::DialogDriver() {
 }
 
 DialogDriver::~DialogDriver() {
-    for (const auto& step : steps_) ADD_FAILURE() << "dialog " << step.first.toStdString() << " never came";
+    for (const auto& step : steps_)
+        ADD_FAILURE() << "dialog " << step.first.toStdString() << " never came";
 }
 
 DialogDriver& DialogDriver::then(const QString& dialogName, Step step) {

@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     if (!home.isValid()) return 2;
     const QString root = home.path();
     for (const char* sub : {"config", "data", "runtime", "home"}) QDir(root).mkpath(sub);
-    QFile::setPermissions(root + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(root + "/runtime",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("HOME", (root + "/home").toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (root + "/config").toLocal8Bit());
     qputenv("XDG_DATA_HOME", (root + "/data").toLocal8Bit());

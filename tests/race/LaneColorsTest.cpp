@@ -1,6 +1,6 @@
-#include "race/LaneColors.h"
-
 #include <gtest/gtest.h>
+
+#include "race/LaneColors.h"
 
 namespace korva {
 namespace {

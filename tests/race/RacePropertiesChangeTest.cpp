@@ -170,7 +170,8 @@ TEST_F(ChangeRace, CancelLeavesTheRaceAsItWas) {
 TEST(FlagLanes, CodesThatNameTooFewColoursStillGiveFourDifferentLanes) {
     // An FAI race reads three entries; the colour left out takes the lane left over.
     EXPECT_EQ(flagLanesFromCodes({"HB", "HR", "LG", "HG"}, true), (std::array<int, 4>{3, 1, 4, 2}));
-    EXPECT_EQ(flagLanesFromCodes({"LR", "LR", "??", "HG"}, false), (std::array<int, 4>{1, 2, 4, 3}));
+    EXPECT_EQ(flagLanesFromCodes({"LR", "LR", "??", "HG"}, false),
+              (std::array<int, 4>{1, 2, 4, 3}));
 }
 
 }  // namespace

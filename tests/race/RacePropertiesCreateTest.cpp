@@ -73,10 +73,9 @@ TEST_F(CreateRace, RefusesInOrderAndKeepsTheEntries) {
     forms.cancel<Props>();
 
     EXPECT_FALSE(editRaceProperties(host, true));
-    EXPECT_EQ(forms.refusedAt,
-              (std::vector<FormField>{FormField::FlagLanes, FormField::FlagLanes,
-                                      FormField::Classes, FormField::FileName,
-                                      FormField::FileName}));
+    EXPECT_EQ(forms.refusedAt, (std::vector<FormField>{FormField::FlagLanes, FormField::FlagLanes,
+                                                       FormField::Classes, FormField::FileName,
+                                                       FormField::FileName}));
     EXPECT_FALSE(installed);
     EXPECT_FALSE(settings.contains("Defaults", "AwardPlaces"));
 }

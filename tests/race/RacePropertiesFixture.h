@@ -5,11 +5,11 @@
 
 #include <memory>
 
-#include "support/ScriptedRaceForms.h"
-#include "support/TempFolder.h"
 #include "race/KORVARaceDoc.h"
 #include "race/RacePropertiesEditor.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedRaceForms.h"
+#include "support/TempFolder.h"
 
 namespace korva::test {
 
@@ -17,7 +17,9 @@ class RacePropertiesFixture : public ::testing::Test {
 protected:
     RacePropertiesFixture() {
         host.newRaceFolder = folder.path();
-        host.installRace = [this](std::unique_ptr<KORVARaceDoc> race) { installed = std::move(race); };
+        host.installRace = [this](std::unique_ptr<KORVARaceDoc> race) {
+            installed = std::move(race);
+        };
         host.refreshClassMenus = [this] { ++menuRefreshes; };
         host.regenerateFaiMatrix = [this](KORVARaceDoc&) { ++regenerations; };
     }

@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "support/TempFolder.h"
 #include "race/DesktopLauncher.h"
 #include "race/FileIo.h"
 #include "race/KORVACmdParms.h"
 #include "race/KORVARaceDoc.h"
 #include "race/RecentFiles.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TempFolder.h"
 
 namespace korva::test {
 namespace {

@@ -1,22 +1,21 @@
-#include "race/StartupSettings.h"
-
 #include <gtest/gtest.h>
 
-#include "support/TempFolder.h"
 #include "race/FileIo.h"
 #include "race/RaceDefaults.h"
+#include "race/StartupSettings.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TempFolder.h"
 
 namespace korva::test {
 namespace {
 
 void expectEveryDefault(const MemorySettingsStore& s) {
     using namespace defaults;
-    for (const IntKey& k : {kLimitChannels, kChannelLimits[0], kChannelLimits[1],
-                            kChannelLimits[2], kFlagLanes[0], kFlagLanes[1], kFlagLanes[2],
-                            kFlagLanes[3], kLimit3Lanes, kFastPilotRegister, kHeatScoring,
-                            kResolveTies, kSaveReminder, kColorPrinter, kHeatCardLaneColors,
-                            kHeatCardPageBreak, kPrintResolution, kStaggeredStart, kAwardPlaces}) {
+    for (const IntKey& k :
+         {kLimitChannels, kChannelLimits[0], kChannelLimits[1], kChannelLimits[2], kFlagLanes[0],
+          kFlagLanes[1], kFlagLanes[2], kFlagLanes[3], kLimit3Lanes, kFastPilotRegister,
+          kHeatScoring, kResolveTies, kSaveReminder, kColorPrinter, kHeatCardLaneColors,
+          kHeatCardPageBreak, kPrintResolution, kStaggeredStart, kAwardPlaces}) {
         EXPECT_TRUE(s.contains(kSection, k.key)) << k.key;
         EXPECT_EQ(s.getInt(kSection, k.key, -99), k.value) << k.key;
     }

@@ -1,8 +1,7 @@
-#include "race/WindowPlacement.h"
-
 #include <gtest/gtest.h>
 
 #include "race/ColumnWidths.h"
+#include "race/WindowPlacement.h"
 
 namespace korva {
 namespace {

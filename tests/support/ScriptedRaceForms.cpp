@@ -5,17 +5,29 @@
 namespace korva::test {
 
 template <>
-ScriptedRaceForms::Kind ScriptedRaceForms::kindOf<RaceProperties>() { return Kind::Properties; }
+ScriptedRaceForms::Kind ScriptedRaceForms::kindOf<RaceProperties>() {
+    return Kind::Properties;
+}
 template <>
-ScriptedRaceForms::Kind ScriptedRaceForms::kindOf<ChannelLimitForm>() { return Kind::ChannelLimits; }
+ScriptedRaceForms::Kind ScriptedRaceForms::kindOf<ChannelLimitForm>() {
+    return Kind::ChannelLimits;
+}
 template <>
-ScriptedRaceForms::Kind ScriptedRaceForms::kindOf<FaiColorsForm>() { return Kind::FaiColors; }
+ScriptedRaceForms::Kind ScriptedRaceForms::kindOf<FaiColorsForm>() {
+    return Kind::FaiColors;
+}
 template <>
-ScriptedRaceForms::Kind ScriptedRaceForms::kindOf<FaiRotationForm>() { return Kind::FaiRotation; }
+ScriptedRaceForms::Kind ScriptedRaceForms::kindOf<FaiRotationForm>() {
+    return Kind::FaiRotation;
+}
 template <>
-ScriptedRaceForms::Kind ScriptedRaceForms::kindOf<RoundQuantityForm>() { return Kind::RoundQuantity; }
+ScriptedRaceForms::Kind ScriptedRaceForms::kindOf<RoundQuantityForm>() {
+    return Kind::RoundQuantity;
+}
 
-ScriptedRaceForms::~ScriptedRaceForms() { verifyDone(); }
+ScriptedRaceForms::~ScriptedRaceForms() {
+    verifyDone();
+}
 
 void ScriptedRaceForms::verifyDone() {
     if (verified_) return;
