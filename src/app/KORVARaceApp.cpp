@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cstdio>
 
 #include "app/AppInteraction.h"
 #include "app/QtInteraction.h"
@@ -35,6 +36,7 @@ std::string writeLauncherIcon() {
 }  // namespace
 
 KORVARaceApp::KORVARaceApp(const AppSetup& setup) {
+    sinceConstruction_.start();
     QCoreApplication::setOrganizationName(QStringLiteral("Zelbrook"));
     QCoreApplication::setApplicationName(QStringLiteral("KORVARace"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.2.0"));
@@ -96,7 +98,20 @@ bool KORVARaceApp::start(const QStringList& arguments) {
 
     frame_->show();
     buildPrinterList();
+    if (qEnvironmentVariableIsSet("KORVA_QUIT_WHEN_PAINTED")) quitWhenPainted();
     return true;
+}
+
+void KORVARaceApp::quitWhenPainted() {
+    // For the start-up timing script: report the first painted background, then end.
+    QObject::connect(
+        frame_->client(), &ZelMDIClientPaint::backgroundPainted, frame_.get(),
+        [this] {
+            std::fprintf(stderr, "painted after %lld ms\n",
+                         static_cast<long long>(sinceConstruction_.elapsed()));
+            QCoreApplication::quit();
+        },
+        Qt::SingleShotConnection);
 }
 
 void KORVARaceApp::loadPilotMaster() {

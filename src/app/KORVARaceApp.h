@@ -2,6 +2,7 @@
 // The application object: start-up in its order, the open race, the application commands,
 // and the shutdown.
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -75,6 +76,7 @@ public:
 
 private:
     void connectCommands();
+    void quitWhenPainted();
     bool createShortcut();
     void loadPilotMaster();
     void installRace(std::unique_ptr<KORVARaceDoc> race);
@@ -100,6 +102,7 @@ private:
     bool ending_ = false;
     bool propertiesOpen_ = false;
     bool shutDown_ = false;
+    QElapsedTimer sinceConstruction_;
 };
 
 }  // namespace korva
