@@ -22,6 +22,55 @@ std::string trimmed(const std::string& s) {
     return s.substr(first, last - first + 1);
 }
 
+// Values the form shows as they are stored: the document's field and the form's.
+struct BoolField {
+    std::int32_t KORVARaceDoc::*doc;
+    bool RaceProperties::*form;
+};
+struct IntField {
+    std::int32_t KORVARaceDoc::*doc;
+    int RaceProperties::*form;
+};
+struct TextField {
+    std::string KORVARaceDoc::*doc;
+    std::string RaceProperties::*form;
+};
+
+constexpr BoolField kBoolFields[] = {
+    {&KORVARaceDoc::class424Ama, &RaceProperties::class424Ama},
+    {&KORVARaceDoc::class424Apra, &RaceProperties::class424Apra},
+    {&KORVARaceDoc::class426, &RaceProperties::class426},
+    {&KORVARaceDoc::faiClass, &RaceProperties::faiClass},
+    {&KORVARaceDoc::userClass, &RaceProperties::userClass},
+    {&KORVARaceDoc::staggeredStart, &RaceProperties::staggeredStart},
+    {&KORVARaceDoc::fastRegistration, &RaceProperties::fastRegistration},
+    {&KORVARaceDoc::maxThreeLanes, &RaceProperties::maxThreeLanes},
+    {&KORVARaceDoc::colorPrinting, &RaceProperties::colorPrinting},
+    {&KORVARaceDoc::heatCardPageBreak, &RaceProperties::heatCardPageBreak},
+    {&KORVARaceDoc::locked424, &RaceProperties::locked424},
+    {&KORVARaceDoc::locked426, &RaceProperties::locked426},
+    {&KORVARaceDoc::lockedThird, &RaceProperties::lockedThird},
+};
+
+constexpr IntField kIntFields[] = {
+    {&KORVARaceDoc::matrixType, &RaceProperties::matrixType},
+    {&KORVARaceDoc::awardPlaces, &RaceProperties::awardPlaces},
+    {&KORVARaceDoc::heatScoring, &RaceProperties::heatScoring},
+    {&KORVARaceDoc::resolveTiesByFlyOff, &RaceProperties::resolveTies},
+    {&KORVARaceDoc::saveReminder, &RaceProperties::saveReminder},
+    {&KORVARaceDoc::printResolution, &RaceProperties::printResolution},
+    {&KORVARaceDoc::wingFlagSet, &RaceProperties::wingFlagSet},
+    {&KORVARaceDoc::rotateEvery, &RaceProperties::rotateEvery},
+    {&KORVARaceDoc::rotationKind, &RaceProperties::rotationKind},
+};
+
+const TextField kTextFields[] = {
+    {&KORVARaceDoc::raceTitle, &RaceProperties::title},
+    {&KORVARaceDoc::userClassName, &RaceProperties::userClassName},
+    {&KORVARaceDoc::printFont, &RaceProperties::printFont},
+    {&KORVARaceDoc::printTitleFont, &RaceProperties::printTitleFont},
+};
+
 bool endsWithExtension(const std::string& name) {
     const std::string ext = kExtension;
     if (name.size() < ext.size()) return false;
@@ -74,38 +123,15 @@ std::array<int, 4> flagLanesFromCodes(const std::array<std::string, 4>& codes, b
 
 RaceProperties propertiesOf(const KORVARaceDoc& doc) {
     RaceProperties v;
-    v.title = doc.raceTitle;
-    v.class424Ama = doc.class424Ama != 0;
-    v.class424Apra = doc.class424Apra != 0;
-    v.class426 = doc.class426 != 0;
+    for (const BoolField& f : kBoolFields) v.*f.form = doc.*f.doc != 0;
+    for (const IntField& f : kIntFields) v.*f.form = doc.*f.doc;
+    for (const TextField& f : kTextFields) v.*f.form = doc.*f.doc;
     v.classQ40 = doc.classQ40 || doc.userClass || doc.faiClass;
-    v.faiClass = doc.faiClass != 0;
-    v.userClass = doc.userClass != 0;
-    v.userClassName = doc.userClassName;
-    v.matrixType = doc.matrixType;
-    v.awardPlaces = doc.awardPlaces;
-    v.heatScoring = doc.heatScoring;
-    v.resolveTies = doc.resolveTiesByFlyOff;
-    v.saveReminder = doc.saveReminder;
+    v.heatCardLaneColors = v.colorPrinting && doc.heatCardLaneColors != 0;
     v.limitChannels = std::any_of(doc.channelLimit.begin(), doc.channelLimit.end(),
                                   [](int limit) { return limit != 0; });
     std::copy(doc.channelLimit.begin(), doc.channelLimit.end(), v.channelLimits.begin());
-    v.staggeredStart = doc.staggeredStart != 0;
-    v.fastRegistration = doc.fastRegistration != 0;
-    v.maxThreeLanes = doc.maxThreeLanes != 0;
-    v.colorPrinting = doc.colorPrinting != 0;
-    v.heatCardLaneColors = v.colorPrinting && doc.heatCardLaneColors != 0;
-    v.heatCardPageBreak = doc.heatCardPageBreak != 0;
-    v.printFont = doc.printFont;
-    v.printTitleFont = doc.printTitleFont;
-    v.printResolution = doc.printResolution;
     v.flagLanes = flagLanesFromCodes(doc.laneColorCode, doc.faiClass != 0);
-    v.locked424 = doc.locked424 != 0;
-    v.locked426 = doc.locked426 != 0;
-    v.lockedThird = doc.lockedThird != 0;
-    v.wingFlagSet = doc.wingFlagSet;
-    v.rotateEvery = doc.rotateEvery;
-    v.rotationKind = doc.rotationKind;
     return v;
 }
 
@@ -151,34 +177,11 @@ bool applyProperties(KORVARaceDoc& doc, const RaceProperties& v) {
     for (std::size_t b = 0; b < 3; ++b) {
         doc.channelLimit[b] = v.limitChannels ? v.channelLimits[b] : 0;
     }
-    doc.raceTitle = trimmed(v.title);
-    doc.class424Ama = v.class424Ama;
-    doc.class424Apra = v.class424Apra;
-    doc.class426 = v.class426;
+    for (const BoolField& f : kBoolFields) doc.*f.doc = v.*f.form ? 1 : 0;
+    for (const IntField& f : kIntFields) doc.*f.doc = v.*f.form;
+    for (const TextField& f : kTextFields) doc.*f.doc = trimmed(v.*f.form);
     doc.classQ40 = v.classQ40 || v.userClass;
-    doc.faiClass = v.faiClass;
-    doc.userClass = v.userClass;
-    doc.userClassName = trimmed(v.userClassName);
-    doc.matrixType = v.matrixType;
-    doc.awardPlaces = v.awardPlaces;
-    doc.heatScoring = v.heatScoring;
-    doc.resolveTiesByFlyOff = v.resolveTies;
-    doc.saveReminder = v.saveReminder;
-    doc.staggeredStart = v.staggeredStart;
-    doc.fastRegistration = v.fastRegistration;
-    doc.maxThreeLanes = v.maxThreeLanes;
-    doc.colorPrinting = v.colorPrinting;
     doc.heatCardLaneColors = v.colorPrinting && v.heatCardLaneColors;
-    doc.heatCardPageBreak = v.heatCardPageBreak;
-    doc.printFont = trimmed(v.printFont);
-    doc.printTitleFont = trimmed(v.printTitleFont);
-    doc.printResolution = v.printResolution;
-    doc.locked424 = v.locked424;
-    doc.locked426 = v.locked426;
-    doc.lockedThird = v.lockedThird;
-    doc.wingFlagSet = v.wingFlagSet;
-    doc.rotateEvery = v.rotateEvery;
-    doc.rotationKind = v.rotationKind;
     doc.maxLanes = {4, 4, 4};
     doc.minLanes = {3, 3, 3};
     doc.selectMenus();
