@@ -21,6 +21,7 @@ namespace korva {
 
 namespace {
 constexpr int kFlagHeight = 32;
+constexpr int kMinimumWidth = 660;
 }
 
 RacePropertiesDialog::RacePropertiesDialog(const RacePropertiesSetup& setup,
@@ -33,6 +34,7 @@ RacePropertiesDialog::RacePropertiesDialog(const RacePropertiesSetup& setup,
       check_(std::move(check)),
       ui_(ui) {
     setObjectName(QStringLiteral("raceProperties"));
+    setMinimumWidth(kMinimumWidth);
     if (setup.creating) body()->addWidget(buildFile());
     auto* title = textField("title", &RaceProperties::title);
     title->setPlaceholderText(toQt(setup.titlePlaceholder));
