@@ -170,6 +170,17 @@ std::string newRacePath(const std::string& name, const std::string& folder) {
     return folder.back() == '/' ? folder + file : folder + "/" + file;
 }
 
+void keepRacedClasses(RaceProperties& v, const KORVARaceDoc& race) {
+    if (race.class424Ama || race.class424Apra) {
+        v.class424Ama = race.class424Ama != 0;
+        v.class424Apra = race.class424Apra != 0;
+    }
+    v.class426 = v.class426 || race.class426;
+    v.classQ40 = v.classQ40 || race.classQ40;
+    v.faiClass = race.faiClass != 0;
+    v.userClass = race.userClass != 0;
+}
+
 bool applyProperties(KORVARaceDoc& doc, const RaceProperties& v) {
     const bool classesChanged = doc.class424Ama != v.class424Ama ||
                                 doc.class424Apra != v.class424Apra || doc.class426 != v.class426 ||

@@ -30,6 +30,10 @@ ChannelLimitForm channelLimitForm(const RaceProperties& values);
 // without a folder placed in `folder`. Empty when the name is empty.
 std::string newRacePath(const std::string& name, const std::string& folder);
 
+// Classes the open race already holds stay, whatever the form returned, and its third
+// bracket keeps its kind.
+void keepRacedClasses(RaceProperties& values, const KORVARaceDoc& race);
+
 // Puts the values into the document; true when the 424, 426 or Q40 classes changed.
 bool applyProperties(KORVARaceDoc& doc, const RaceProperties& values);
 

@@ -23,8 +23,9 @@ bool anyMatrixed(const KORVARaceDoc& race) {
     return std::any_of(m.begin(), m.end(), [](int matrixed) { return matrixed != 0; });
 }
 
-void changeRace(RacePropertiesHost& host, KORVARaceDoc& race, const RaceProperties& values,
+void changeRace(RacePropertiesHost& host, KORVARaceDoc& race, RaceProperties values,
                 bool regenerate) {
+    keepRacedClasses(values, race);
     const bool classesChanged = applyProperties(race, values);
     writeBackDefaults(host.services.settings, values);
     host.refreshClassMenus();

@@ -56,6 +56,20 @@ TEST_F(ChangeRace, RacedClassesCannotBeCleared) {
     EXPECT_TRUE(s.c426);
 }
 
+TEST_F(ChangeRace, AFormThatClearsARacedClassCannotRemoveIt) {
+    openRace();
+    forms.ok<Props>([](Props& v) {
+        v.class426 = false;
+        v.class424Ama = true;
+        v.userClass = true;
+        v.limitChannels = false;
+    });
+    ASSERT_TRUE(editRaceProperties(host, false));
+    EXPECT_EQ(race->class426, 1);
+    EXPECT_EQ(race->class424Ama, 1);
+    EXPECT_EQ(race->userClass, 0);
+}
+
 TEST_F(ChangeRace, SpecialRacesLockTheOrdinaryClassesButNameTheirOwn) {
     openRace();
     race->class426 = 0;
