@@ -100,6 +100,10 @@ void labelClassFilters(CommandTable& commands, const KORVARaceDoc* race) {
 }
 
 void buildMenuBar(QMenuBar* bar, const MenuContext& c) {
+    // The old menus go too, but only once the command that may have come from one is done.
+    for (QAction* a : bar->actions()) {
+        if (QMenu* m = a->menu()) m->deleteLater();
+    }
     bar->clear();
     labelClassFilters(c.commands, c.race);
     addFileMenu(bar, c);

@@ -101,6 +101,13 @@ TEST_F(MainFrame, MenusFollowTheCurrentWindowAndTheClasses) {
 
     frame->showWindow(WindowKind::Heats);
     EXPECT_TRUE(menuTitles(frame->menuBar()).contains("H&eat"));
+    // Menus swapped again and again do not pile up.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const auto menus = frame->menuBar()->findChildren<QMenu*>().size();
+    frame->rebuildMenus();
+    frame->rebuildMenus();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(frame->menuBar()->findChildren<QMenu*>().size(), menus);
     EXPECT_GT(frame->window(WindowKind::Heats)->rowCount(), 0);
 
     // Display Inactive refills the lists without the inactive pilot.
