@@ -1,67 +1,157 @@
 #include "app/KORVARaceApp.h"
 
+#include <QApplication>
 #include <QDir>
-#include <QHeaderView>
-#include <QMainWindow>
-#include <QMessageBox>
-#include <QTreeWidget>
+#include <QStandardPaths>
+#include <algorithm>
+#include <cstdio>
 
-#include "app/QtText.h"
+#include "app/AppInteraction.h"
+#include "app/QtInteraction.h"
+#include "app/QtRaceForms.h"
+#include "app/QtSettingsStore.h"
+#include "app/ToolIcons.h"
+#include "app/ZelMDIClientPaint.h"
 #include "race/Archive.h"
-#include "race/Classes.h"
+#include "race/DesktopLauncher.h"
+#include "race/FileIo.h"
+#include "race/KORVACmdParms.h"
+#include "race/StartupSettings.h"
+#include "ui/Messages.h"
 
 namespace korva {
 
-KORVARaceApp::KORVARaceApp() : services_(ui_, clock_, settings_) {
-    services_.workingFolder = QDir::currentPath().toStdString();
-    services_.endProgram = [] { std::exit(1); };
+namespace {
+std::string currentFolder() {
+    return QDir::currentPath().toStdString();
+}
+
+// The launcher's icon is kept with the program's data, drawn once.
+std::string writeLauncherIcon() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder)) return {};
+    const QString path = folder + QStringLiteral("/korvarace.png");
+    return programIconImage(128).save(path) ? path.toStdString() : std::string();
+}
+}  // namespace
+
+KORVARaceApp::KORVARaceApp(const AppSetup& setup) {
+    sinceConstruction_.start();
+    QCoreApplication::setOrganizationName(QStringLiteral("Zelbrook"));
+    QCoreApplication::setApplicationName(QStringLiteral("KORVARace"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.2.0"));
+    if (!setup.ui) qtUi_ = std::make_unique<QtInteraction>();
+    ui_ = std::make_unique<AppInteraction>(setup.ui ? *setup.ui : *qtUi_);
+    if (!setup.settings) ownSettings_ = std::make_unique<QtSettingsStore>();
+    settings_ = setup.settings ? setup.settings : ownSettings_.get();
+    services_ = std::make_unique<RaceServices>(*ui_, clock_, *settings_);
+    services_->random.seed(static_cast<std::uint32_t>(clock_.now()));
+    if (!setup.forms) ownForms_ = std::make_unique<QtRaceForms>(*ui_);
+    forms_ = setup.forms ? setup.forms : ownForms_.get();
+    desktopFolder_ =
+        setup.desktopFolder.empty()
+            ? QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString()
+            : setup.desktopFolder;
+
+    // The program folder is remembered with forward slashes only.
+    std::string folder = setup.workingFolder.empty() ? currentFolder() : setup.workingFolder;
+    std::replace(folder.begin(), folder.end(), '\\', '/');
+    services_->workingFolder = folder;
+    services_->endProgram = [this] {
+        ending_ = true;
+        if (frame_) frame_->close();
+        QCoreApplication::exit(1);
+    };
+    ui_->onRefresh([this](bool refill) {
+        if (frame_) frame_->refreshViews(refill);
+    });
 }
 
 KORVARaceApp::~KORVARaceApp() {
-    services_.master.saveAtShutdown(services_.workingFolder, clock_);
+    shutdown();
 }
 
 bool KORVARaceApp::start(const QStringList& arguments) {
-    window_ = std::make_unique<QMainWindow>();
-    window_->setWindowTitle(QStringLiteral("KORVARace"));
-    window_->resize(800, 500);
-    ui_.setParentWindow(window_.get());
-    list_ = new QTreeWidget(window_.get());
-    list_->setHeaderLabels({"Name", "#", "Class", "Chan", "KORVA"});
-    list_->setRootIsDecorated(false);
-    window_->setCentralWidget(list_);
+    deleteTraceLog(services_->workingFolder);
+    runFirstRunStages(*settings_, *ui_, [this] { return createShortcut(); });
+    recent_.load(*settings_);
+    const ClientWindowTexts texts = readClientWindow(*settings_);
+    if (useOwnPointers(*settings_)) pointers_.install();
 
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& arg = arguments[i];
-        if (arg.startsWith('-') || arg.startsWith('/')) continue;  // switches have no effect
-        auto doc = std::make_unique<KORVARaceDoc>(services_);
-        if (!doc->openDocument(arg.toStdString())) return false;
-        race_ = std::move(doc);
+    frame_ = std::make_unique<CMainFrame>(*this, *settings_, texts);
+    if (qtUi_) qtUi_->setParentWindow(frame_.get());
+    if (ownForms_) ownForms_->setParentWindow(frame_.get());
+    frame_->client()->setFlightBlocked(
+        [this] { return propertiesOpen_ || frame_->heatWindowsOpen() > 0; });
+    connectCommands();
+    frame_->placeOnScreen();
+    frame_->rebuildMenus();
+
+    KORVACmdParms command;
+    for (qsizetype i = 1; i < arguments.size(); ++i) command.parseParam(arguments[i].toStdString());
+    if (!command.fileName.empty()) {
+        openRaceFile(QString::fromStdString(command.fileName), true);
+        if (!race_ || ending_) return false;
     }
-    try {
-        services_.master.loadAtStartup(services_.workingFolder, clock_);
-    } catch (const std::exception& e) {
-        QMessageBox::warning(window_.get(), "KORVARace",
-                             QString("The pilot master file could not be read:\n%1")
-                                 .arg(QString::fromStdString(e.what())));
-    }
-    fillPilots();
-    window_->show();
+    loadPilotMaster();
+    if (ending_) return false;
+
+    frame_->show();
+    buildPrinterList();
+    if (qEnvironmentVariableIsSet("KORVA_QUIT_WHEN_PAINTED")) quitWhenPainted();
     return true;
 }
 
-void KORVARaceApp::fillPilots() {
-    list_->clear();
-    if (!race_) return;
-    window_->setWindowTitle("Pilots - " + toQt(race_->raceTitle));
-    for (const auto& p : race_->pilots) {
-        auto* item = new QTreeWidgetItem(list_);
-        item->setText(0, toQt(p->fullName()));
-        item->setText(1, QString::number(p->pilotNumber));
-        item->setText(2, toQt(race_->classNameOf(p->classIndex)));
-        item->setText(3, QString::number(p->channel));
-        item->setText(4, toQt(p->associationNumber));
+void KORVARaceApp::quitWhenPainted() {
+    // For the start-up timing script: report the first painted background, then end.
+    QObject::connect(
+        frame_->client(), &ZelMDIClientPaint::backgroundPainted, frame_.get(),
+        [this] {
+            std::fprintf(stderr, "painted after %lld ms\n",
+                         static_cast<long long>(sinceConstruction_.elapsed()));
+            QCoreApplication::quit();
+        },
+        Qt::SingleShotConnection);
+}
+
+void KORVARaceApp::loadPilotMaster() {
+    try {
+        services_->master.loadAtStartup(services_->workingFolder, clock_);
+    } catch (const NewerVersionError& e) {
+        masterReadable_ = false;
+        showError(*ui_, str::kNewerFile, e.fileKind(), e.fileKind());
+        services_->endProgram();
+    } catch (const std::exception& e) {
+        // A damaged list is kept as it is, for a later repair, and never written over.
+        masterReadable_ = false;
+        services_->master.pilots.clear();
+        showError(*ui_, str::kMasterReadFailed,
+                  joinPath(services_->workingFolder, KORVAPilotMaster::kFileName),
+                  std::string(e.what()));
     }
+}
+
+bool KORVARaceApp::createShortcut() {
+    DesktopLauncher launcher;
+    launcher.program = QCoreApplication::applicationFilePath().toStdString();
+    launcher.folder = QCoreApplication::applicationDirPath().toStdString();
+    launcher.icon = writeLauncherIcon();
+    std::string error;
+    if (createDesktopLauncher(desktopFolder_, launcher, error)) return true;
+    qWarning("KORVARace: no desktop shortcut in %s: %s", desktopFolder_.c_str(), error.c_str());
+    return false;
+}
+
+void KORVARaceApp::shutdown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    stopPrintWorker();
+    frame_.reset();
+    if (masterReadable_) services_->master.saveAtShutdown(services_->workingFolder, clock_);
+    services_->master.pilots.clear();
+    race_.reset();
+    pointers_.remove();
+    if (auto* qs = dynamic_cast<QtSettingsStore*>(settings_)) qs->sync();
 }
 
 }  // namespace korva

@@ -1,40 +1,108 @@
 #pragma once
-// The application object: services, the pilot master file and the open race.
+// The application object: start-up in its order, the open race, the application commands,
+// and the shutdown.
 
+#include <QElapsedTimer>
 #include <QStringList>
+#include <functional>
 #include <memory>
+#include <string>
 
-#include "app/QtInteraction.h"
+#include "app/CMainFrame.h"
+#include "app/PointerShapes.h"
 #include "race/KORVARaceDoc.h"
-#include "ui/Clock.h"
-#include "ui/SettingsStore.h"
-
-class QMainWindow;
-class QTreeWidget;
+#include "race/RecentFiles.h"
 
 namespace korva {
 
-class KORVARaceApp {
-public:
-    KORVARaceApp();
-    ~KORVARaceApp();
+class AppInteraction;
+class QtInteraction;
+class QtRaceForms;
+class RacePropertiesForms;
 
-    // Parses the command line, opens the race named there and the pilot master file.
+// What the program is given; empty members take the program's own (message boxes,
+// QSettings, dialogs, the current folder, the desktop folder of the session).
+struct AppSetup {
+    Interaction* ui = nullptr;
+    SettingsStore* settings = nullptr;
+    RacePropertiesForms* forms = nullptr;
+    std::string workingFolder;
+    std::string desktopFolder;
+};
+
+class KORVARaceApp final : public FrameHost {
+public:
+    explicit KORVARaceApp(const AppSetup& setup = {});
+    ~KORVARaceApp() override;
+    KORVARaceApp(const KORVARaceApp&) = delete;
+    KORVARaceApp& operator=(const KORVARaceApp&) = delete;
+
+    // Start-up in order; false when it stopped (the command line's race failed to open, or
+    // a file of a newer version ended the program).
     bool start(const QStringList& arguments);
-    KORVARaceDoc* race() const { return race_.get(); }
-    QMainWindow* mainWindow() const { return window_.get(); }
-    RaceServices& services() { return services_; }
+    // The shutdown order: print worker, main window, pilot master file, pointers.
+    void shutdown();
+
+    CMainFrame* mainFrame() const { return frame_.get(); }
+    RaceServices& services() { return *services_; }
+    CommandTable& commands() const { return frame_->commands(); }
+
+    // FrameHost
+    KORVARaceDoc* race() const override { return race_.get(); }
+    QStringList recentFiles() const override;
+    void openRaceFile(const QString& path, bool fromShell) override;
+    bool canClose() override;
+    void closeRace() override;
+
+    void newRace();
+    void openRace();
+    void properties();
+    bool saveRace();
+    bool saveRaceAs();
+    void about();
+    void toggleInactive();
+    void setBracketFilter(int bracket);
+    // Asks to save a changed race; false on Cancel.
+    bool saveModified();
+    bool propertiesOpen() const { return propertiesOpen_; }
+
+    // Hooks of later parts of the program.
+    // Clears the print worker's run flag and waits for it (up to 5 seconds).
+    std::function<void()> stopPrintWorker = [] {};
+    // Builds the FAI matrix again after its rotation changed.
+    std::function<void(KORVARaceDoc&)> regenerateFaiMatrix = [](KORVARaceDoc&) {};
+    // Fills the printer list once the window shows.
+    std::function<void()> buildPrinterList = [] {};
 
 private:
-    void fillPilots();
+    void connectCommands();
+    void quitWhenPainted();
+    bool createShortcut();
+    void loadPilotMaster();
+    void installRace(std::unique_ptr<KORVARaceDoc> race);
+    void dropRace();
+    bool anyBracketMatrixed() const;
+    std::string newRaceFolder() const;
+    QString dialogFolder() const;
 
-    QtInteraction ui_;
+    std::unique_ptr<QtInteraction> qtUi_;
+    std::unique_ptr<SettingsStore> ownSettings_;
+    std::unique_ptr<AppInteraction> ui_;
     SystemClock clock_;
-    MemorySettingsStore settings_;
-    RaceServices services_;
+    SettingsStore* settings_;
+    std::unique_ptr<RaceServices> services_;
+    std::unique_ptr<QtRaceForms> ownForms_;
+    RacePropertiesForms* forms_;
+    std::string desktopFolder_;
+    RecentFiles recent_;
+    PointerShapes pointers_;
     std::unique_ptr<KORVARaceDoc> race_;
-    std::unique_ptr<QMainWindow> window_;
-    QTreeWidget* list_ = nullptr;
+    std::unique_ptr<CMainFrame> frame_;
+    bool masterReadable_ = true;
+    bool ending_ = false;
+    bool propertiesOpen_ = false;
+    bool shutDown_ = false;
+    QElapsedTimer sinceConstruction_;
 };
 
 }  // namespace korva

@@ -20,7 +20,9 @@ QMessageBox::StandardButton toQt(Answer a) {
 }  // namespace
 
 Answer QtInteraction::ask(const Message& message) {
-    QMessageBox box(parent_);
+    // Over an open dialog when there is one, so the box never hides behind it.
+    QWidget* modal = QApplication::activeModalWidget();
+    QMessageBox box(modal ? modal : parent_.data());
     box.setWindowTitle(QStringLiteral("KORVARace"));
     box.setText(korva::toQt(message.text));
     switch (message.icon) {
@@ -32,7 +34,9 @@ Answer QtInteraction::ask(const Message& message) {
     }
     switch (message.buttons) {
         case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-        case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+        case Buttons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            break;
         case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
         case Buttons::YesNoCancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -43,16 +47,23 @@ Answer QtInteraction::ask(const Message& message) {
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;
         case QMessageBox::Cancel: return Answer::Cancel;
-        default: return message.buttons == Buttons::Ok ? Answer::Ok
-                        : message.buttons == Buttons::OkCancel ? Answer::Ok
-                                                                : Answer::Cancel;
+        default:
+            return message.buttons == Buttons::Ok         ? Answer::Ok
+                   : message.buttons == Buttons::OkCancel ? Answer::Ok
+                                                          : Answer::Cancel;
     }
 }
 
-void QtInteraction::beginWait() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void QtInteraction::beginWait() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
-void QtInteraction::endWait() { QApplication::restoreOverrideCursor(); }
+void QtInteraction::endWait() {
+    QApplication::restoreOverrideCursor();
+}
 
-void QtInteraction::refreshViews(bool refill) { emit viewsNeedRefresh(refill); }
+void QtInteraction::refreshViews(bool refill) {
+    emit viewsNeedRefresh(refill);
+}
 
 }  // namespace korva

@@ -2,11 +2,11 @@
 // Message boxes, wait cursor and view refresh with Qt widgets.
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 #include <functional>
 
 #include "ui/Interaction.h"
-
-class QWidget;
 
 namespace korva {
 
@@ -25,7 +25,7 @@ signals:
     void viewsNeedRefresh(bool refill);
 
 private:
-    QWidget* parent_;
+    QPointer<QWidget> parent_;
 };
 
 }  // namespace korva

@@ -8,7 +8,11 @@
 
 namespace korva {
 
-inline QString toQt(const std::string& s) { return QString::fromStdString(cp1252ToUtf8(s)); }
-inline std::string fromQt(const QString& s) { return utf8ToCp1252(s.toStdString()); }
+inline QString toQt(const std::string& s) {
+    return QString::fromStdString(cp1252ToUtf8(s));
+}
+inline std::string fromQt(const QString& s) {
+    return utf8ToCp1252(s.toStdString());
+}
 
 }  // namespace korva

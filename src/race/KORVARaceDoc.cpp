@@ -246,13 +246,17 @@ void KORVARaceDoc::loadFile(const std::string& path) {
 }
 
 bool KORVARaceDoc::openDocument(const std::string& path) {
+    // Reading sets the application's race file name early; a failed open must not keep it.
+    const std::string previousName = services_.raceFileName;
     try {
         loadFile(path);
         return true;
     } catch (const NewerVersionError& e) {
+        services_.raceFileName = previousName;
         showError(services_.ui, str::kNewerFile, e.fileKind(), e.fileKind());
         services_.endProgram();
     } catch (const std::exception& e) {
+        services_.raceFileName = previousName;
         showError(services_.ui, str::kOpenFailed, path, std::string(e.what()));
     }
     return false;
@@ -357,13 +361,17 @@ void KORVARaceDoc::setRaceTitle(const std::string& title) {
     services_.ui.refreshViews(false);
 }
 
+int KORVARaceDoc::classCombination() const {
+    return (bracketUsed(0) ? 1 : 0) | (bracketUsed(1) ? 2 : 0) | (bracketUsed(2) ? 4 : 0);
+}
+
 void KORVARaceDoc::selectMenus() {
-    // One menu set per combination of the three brackets; the numbers only need to differ.
-    const int combination = (bracketUsed(0) ? 1 : 0) | (bracketUsed(1) ? 2 : 0) |
-                            (bracketUsed(2) ? 4 : 0);
-    constexpr int kFirstMenu = 321;
+    // Menus 0..2 and tool bars 3..5 of the pilot, plane and heat windows, one set per
+    // combination of classes; no class, no set.
+    constexpr std::array<int, 6> kFirst{321, 341, 361, 381, 401, 421};
+    const int combination = classCombination();
     for (std::size_t i = 0; i < menuIds.size(); ++i) {
-        menuIds[i] = combination == 0 ? 0 : kFirstMenu + combination * 10 + static_cast<int>(i);
+        menuIds[i] = combination == 0 ? 0 : kFirst[i] + combination;
     }
     viewMenuId = menuIds[0];
     viewAllId = menuIds[1];

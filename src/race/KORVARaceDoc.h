@@ -119,6 +119,8 @@ public:
     // Heat cards of the bracket were printed: printing them locks the bracket's matrix.
     bool bracketLocked(int bracket) const;
     void setRaceTitle(const std::string& title);
+    // Bit 0, 1, 2 set for each bracket the race uses: the set of classes menus follow.
+    int classCombination() const;
     void selectMenus();
     // Recount of the channel tables and bracket summaries from the active pilots.
     void recountChannels();

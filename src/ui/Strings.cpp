@@ -117,6 +117,13 @@ constexpr Entry kEntries[] = {
     {70206, "Begin Round for class %s must be between %d and %d."},
     {70207, "End Round must be between %d and %d."},
     {70208, "Attempting to keep pilots in lanes in bracket %s, but pilots on channel %d are in different lanes. Cannot resolve, try again and select to rematrix."},
+    {70302, "Save changes to %s?"},
+    {70303, "New Race"},
+    {70304, "Would you like a shortcut to this program on your desktop"},
+    {70305, "Cannot read the pilot master file\n%s\n\n%s\n\nThe file is left as it was; pilots entered now are kept in the race file only."},
+    {70306, "Race File Name"},
+    {70307, "Version 1.2.0"},
+    {70308, "Close the heat window before opening another race."},
 };
 
 }  // namespace

@@ -29,6 +29,17 @@ inline constexpr int kFieldTooLarge = 70205;
 inline constexpr int kBeginRoundRange = 70206;
 inline constexpr int kEndRoundRange = 70207;
 inline constexpr int kKeepLanesChannelSplit = 70208;
+inline constexpr int kRacePropertiesTitle = 193;
+inline constexpr int kMustEnter = 61204;
+inline constexpr int kSomeTitle = 61453;
+inline constexpr int kFileExists = 61455;
+inline constexpr int kAskSaveChanges = 70302;
+inline constexpr int kNewRaceTitle = 70303;
+inline constexpr int kAskDesktopShortcut = 70304;
+inline constexpr int kMasterReadFailed = 70305;
+inline constexpr int kRaceFileNameField = 70306;
+inline constexpr int kVersion = 70307;
+inline constexpr int kOpenRefusedHeats = 70308;
 }  // namespace str
 
 // The text of a numbered entry; empty when the table has none.

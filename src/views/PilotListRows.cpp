@@ -11,12 +11,6 @@ namespace korva {
 
 namespace {
 
-constexpr ColumnWidthKey kWidthKeys[] = {
-    {"PilotsNameWidth", 120},  {"PilotsNumberWidth", 30},  {"PilotsClassWidth", 60},
-    {"PilotsPointsWidth", 45}, {"PilotsLowTimeWidth", 60}, {"PilotsChanWidth", 45},
-    {"PilotsLaneWidth", 40},   {"PilotsKorvaWidth", 60},
-};
-
 constexpr PilotColumn kAllColumns[] = {
     PilotColumn::Name,    PilotColumn::Number, PilotColumn::Class, PilotColumn::Points,
     PilotColumn::LowTime, PilotColumn::Chan,   PilotColumn::Lane,  PilotColumn::Korva,
@@ -217,11 +211,11 @@ std::string PilotListRows::columnTitle(PilotColumn column) const {
 }
 
 ColumnWidthKey PilotListRows::widthKey(PilotColumn column) {
-    return kWidthKeys[static_cast<std::size_t>(column)];
+    return pilotColumnWidths()[static_cast<std::size_t>(column)];
 }
 
 int PilotListRows::columnWidth(const SettingsStore& settings, PilotColumn column) {
-    return storedColumnWidth(settings, widthKey(column));
+    return readPilotColumnWidth(settings, widthKey(column));
 }
 
 std::string PilotListRows::pointsText(const KORVAPilot& p) const {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "race/StandingsSource.h"
-#include "views/ColumnWidths.h"
+#include "race/ColumnWidths.h"
 
 namespace korva {
 

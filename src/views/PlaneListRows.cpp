@@ -11,11 +11,6 @@ namespace korva {
 
 namespace {
 
-constexpr ColumnWidthKey kWidthKeys[] = {
-    {"PlanesNameWidth", 120}, {"PlanesNumberWidth", 40}, {"PlanesClassWidth", 60},
-    {"PlanesColorWidth", 50}, {"PlanesDescWidth", 100},  {"PlanesEngineWidth", 60},
-};
-
 constexpr int kAfterEveryClass = 5;  // backup planes sort after every primary one
 
 constexpr const char* kTitles[] = {"Name", "#", "Class", "Color", "Description", "Engine"};
@@ -94,11 +89,12 @@ std::string PlaneListRows::columnTitle(PlaneColumn column) {
 }
 
 ColumnWidthKey PlaneListRows::widthKey(PlaneColumn column) {
-    return kWidthKeys[static_cast<std::size_t>(column)];
+    return planeColumnWidths()[static_cast<std::size_t>(column)];
 }
 
+// Plane list widths are taken as stored.
 int PlaneListRows::columnWidth(const SettingsStore& settings, PlaneColumn column) {
-    return storedColumnWidth(settings, widthKey(column));
+    return readColumnWidth(settings, widthKey(column));
 }
 
 std::string PlaneListRows::cellText(const KORVAPlane& plane, PlaneColumn column) const {

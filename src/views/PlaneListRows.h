@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "views/ColumnWidths.h"
+#include "race/ColumnWidths.h"
 
 namespace korva {
 

@@ -83,8 +83,8 @@ TEST_F(PlaneList, CellsIconsWidthsAndTitle) {
     EXPECT_EQ(PlaneListRows::icon(*doc.planes[0]), kIconCheckedPrimary);
     EXPECT_EQ(PlaneListRows::icon(backup), kIconCheckedBackup);
     EXPECT_EQ(PlaneListRows::icon(*doc.planes[3]), kIconNotChecked);
-    settings.setInt("Views", "PlanesDescWidth", -5);
-    EXPECT_EQ(PlaneListRows::columnWidth(settings, PlaneColumn::Description), 100);
+    settings.setInt("Views", "PlanesDescWidth", 350);  // plane widths are taken as stored
+    EXPECT_EQ(PlaneListRows::columnWidth(settings, PlaneColumn::Description), 350);
     EXPECT_EQ(PlaneListRows::columnTitle(PlaneColumn::Description), "Description");
     EXPECT_EQ(list.title(), "Planes - Fall Race");
 }

@@ -1,0 +1,26 @@
+#pragma once
+// The plane pictures of the program, drawn rather than loaded.
+
+#include <QColor>
+#include <QImage>
+#include <QRectF>
+
+class QPainter;
+
+namespace korva {
+
+struct PlaneLivery {
+    QColor body;
+    QColor trim;
+    QColor canopy;
+};
+
+// A pylon racer seen from the side, nose to the right, filling `box`.
+void paintPlane(QPainter& painter, const QRectF& box, const PlaneLivery& livery);
+
+// Picture `which` (0 or 1) of the flying planes, on pure green (the transparent colour).
+QImage planePicture(int which, bool facingRight);
+
+inline constexpr QRgb kTransparentGreen = 0xff00ff00;
+
+}  // namespace korva

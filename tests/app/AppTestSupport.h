@@ -1,0 +1,43 @@
+#pragma once
+// Helpers of the program's tests: screenshots, and a scripted hand on modal dialogs.
+
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <vector>
+
+class QDialog;
+class QWidget;
+
+namespace korva::test {
+
+// Saves a picture of the widget as NAME.png when KORVA_SCREENSHOTS names a folder.
+void screenshot(QWidget* widget, const QString& name);
+
+// Acts on modal dialogs as they come up, in order: each step names the dialog (its object
+// name) and what to do with it, once. A dialog out of order, or steps left when the driver is
+// done, fail the test; a dialog still open after the time-out is cancelled.
+class DialogDriver : public QObject {
+    Q_OBJECT
+public:
+    using Step = std::function<void(QDialog*)>;
+
+    DialogDriver();
+    ~DialogDriver() override;
+    DialogDriver& then(const QString& dialogName, Step step);
+
+private:
+    void poll();
+
+    std::deque<std::pair<QString, Step>> steps_;
+    QTimer timer_;
+    std::vector<QPointer<QWidget>> handled_;
+    int ticks_ = 0;
+};
+
+// Presses a dialog's button (by object name) once the current event has been handled.
+void press(QDialog* dialog, const char* button = "ok");
+
+}  // namespace korva::test
