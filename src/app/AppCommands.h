@@ -44,6 +44,7 @@ enum class Cmd {
     AddNew,
     Change,
     AddPlane,
+    DeletePilot,
     FlyOffPoints,
     EnterResults,
     ResetRound,

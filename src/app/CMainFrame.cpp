@@ -15,8 +15,8 @@
 
 #include "app/HeatWindow.h"
 #include "app/MainMenus.h"
-#include "app/PilotWindow.h"
-#include "app/PlaneWindow.h"
+#include "app/KORVAPilotView.h"
+#include "app/KORVAPlaneView.h"
 #include "app/ToolIcons.h"
 #include "app/ZelMDIClientPaint.h"
 #include "race/KORVARaceDoc.h"
@@ -90,8 +90,8 @@ RaceWindow* CMainFrame::createWindow(WindowKind kind) {
     if (!race) return nullptr;
     RaceWindow* w = nullptr;
     switch (kind) {
-        case WindowKind::Pilots: w = new PilotWindow(*race, nullptr); break;
-        case WindowKind::Planes: w = new PlaneWindow(*race, nullptr); break;
+        case WindowKind::Pilots: w = new KORVAPilotView(*race, *commands_, nullptr); break;
+        case WindowKind::Planes: w = new KORVAPlaneView(*race, *commands_, nullptr); break;
         case WindowKind::Heats: w = new HeatWindow(*race, nullptr); break;
         case WindowKind::None: return nullptr;
     }

@@ -1,5 +1,6 @@
 #include "app/FormDialog.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -24,6 +25,11 @@ FormDialog::FormDialog(const QString& title, QWidget* parent) : QDialog(parent) 
         if (tryAccept()) accept();
     });
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+QWidget* formParent(QWidget* window) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : window;
 }
 
 }  // namespace korva

@@ -2,6 +2,8 @@
 // A dialog of a form: OK runs the form's check and closes only when it accepts.
 
 #include <QDialog>
+#include <optional>
+#include <type_traits>
 
 class QDialogButtonBox;
 class QVBoxLayout;
@@ -23,5 +25,15 @@ private:
     QVBoxLayout* body_;
     QDialogButtonBox* buttons_;
 };
+
+// The parent of a form: the dialog open now, else the given window.
+QWidget* formParent(QWidget* window);
+
+// Shows the dialog; its values on OK, nothing on Cancel.
+template <typename Dialog>
+auto runForm(Dialog& dialog) -> std::optional<std::decay_t<decltype(dialog.values())>> {
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.values();
+}
 
 }  // namespace korva

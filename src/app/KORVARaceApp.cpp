@@ -9,7 +9,9 @@
 #include "app/AppInteraction.h"
 #include "app/QtInteraction.h"
 #include "app/QtRaceForms.h"
+#include "app/QtRegistrationForms.h"
 #include "app/QtSettingsStore.h"
+#include "app/RegistrationCommands.h"
 #include "app/ToolIcons.h"
 #include "app/ZelMDIClientPaint.h"
 #include "race/Archive.h"
@@ -48,6 +50,8 @@ KORVARaceApp::KORVARaceApp(const AppSetup& setup) {
     services_->random.seed(static_cast<std::uint32_t>(clock_.now()));
     if (!setup.forms) ownForms_ = std::make_unique<QtRaceForms>(*ui_);
     forms_ = setup.forms ? setup.forms : ownForms_.get();
+    if (!setup.registration) ownRegistration_ = std::make_unique<QtRegistrationForms>(*ui_);
+    registration_ = setup.registration ? setup.registration : ownRegistration_.get();
     desktopFolder_ =
         setup.desktopFolder.empty()
             ? QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString()
@@ -81,9 +85,11 @@ bool KORVARaceApp::start(const QStringList& arguments) {
     frame_ = std::make_unique<CMainFrame>(*this, *settings_, texts);
     if (qtUi_) qtUi_->setParentWindow(frame_.get());
     if (ownForms_) ownForms_->setParentWindow(frame_.get());
+    if (ownRegistration_) ownRegistration_->setParentWindow(frame_.get());
     frame_->client()->setFlightBlocked(
         [this] { return propertiesOpen_ || frame_->heatWindowsOpen() > 0; });
     connectCommands();
+    connectRegistrationCommands(*this, *registration_);
     frame_->placeOnScreen();
     frame_->rebuildMenus();
 

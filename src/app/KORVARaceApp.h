@@ -18,7 +18,9 @@ namespace korva {
 class AppInteraction;
 class QtInteraction;
 class QtRaceForms;
+class QtRegistrationForms;
 class RacePropertiesForms;
+class RegistrationForms;
 
 // What the program is given; empty members take the program's own (message boxes,
 // QSettings, dialogs, the current folder, the desktop folder of the session).
@@ -26,6 +28,7 @@ struct AppSetup {
     Interaction* ui = nullptr;
     SettingsStore* settings = nullptr;
     RacePropertiesForms* forms = nullptr;
+    RegistrationForms* registration = nullptr;
     std::string workingFolder;
     std::string desktopFolder;
 };
@@ -93,6 +96,8 @@ private:
     std::unique_ptr<RaceServices> services_;
     std::unique_ptr<QtRaceForms> ownForms_;
     RacePropertiesForms* forms_;
+    std::unique_ptr<QtRegistrationForms> ownRegistration_;
+    RegistrationForms* registration_;
     std::string desktopFolder_;
     RecentFiles recent_;
     PointerShapes pointers_;

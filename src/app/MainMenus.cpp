@@ -59,7 +59,9 @@ void addWindowCommands(QMenuBar* bar, const MenuContext& c) {
     switch (c.window) {
         case WindowKind::Pilots: {
             QMenu* m = bar->addMenu(QObject::tr("&Pilot"));
-            add(m, c.commands, {Cmd::AddNew, Cmd::Change, Cmd::AddPlane, Cmd::FlyOffPoints});
+            add(m, c.commands,
+                {Cmd::AddNew, Cmd::Change, Cmd::AddPlane, Cmd::FlyOffPoints, kSeparator,
+                 Cmd::DeletePilot});
             break;
         }
         case WindowKind::Planes: {

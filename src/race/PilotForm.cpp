@@ -84,6 +84,7 @@ PilotFormSetup pilotFormSetup(const KORVARaceDoc& doc, const std::string& title)
     setup.masterIds = masterPilotIds(doc.services().master);
     for (int b = 0; b < kBracketCount; ++b) {
         setup.buddyMax[static_cast<std::size_t>(b)] = doc.highestPilotNumber(b);
+        setup.bracketUsed[static_cast<std::size_t>(b)] = doc.bracketUsed(b);
     }
     return setup;
 }

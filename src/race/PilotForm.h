@@ -60,6 +60,7 @@ struct PilotFormSetup {
     std::string thirdClassName;                 // the label of class 4 in the class list
     std::vector<std::string> masterIds;         // offered in the pilot-ID field
     std::array<int, kBracketCount> buddyMax{};  // highest pilot number of each bracket
+    std::array<bool, kBracketCount> bracketUsed{true, true, true};  // the race's classes
     const KORVAPilotMaster* master = nullptr;   // to fill the form when an ID is chosen
     std::string focus;                          // field to start in, after a refused entry
 };

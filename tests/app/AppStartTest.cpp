@@ -2,11 +2,9 @@
 
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QTreeWidget>
 #include <filesystem>
 
 #include "AppFixture.h"
-#include "app/PilotWindow.h"
 #include "race/FileIo.h"
 
 namespace korva::test {

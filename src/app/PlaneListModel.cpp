@@ -1,0 +1,64 @@
+#include "app/PlaneListModel.h"
+
+#include "app/ListIcons.h"
+#include "race/KORVAPlane.h"
+
+namespace korva {
+
+namespace {
+PlaneColumn columnOf(int section) {
+    return static_cast<PlaneColumn>(section);
+}
+}  // namespace
+
+PlaneListModel::PlaneListModel(const KORVARaceDoc& race, QObject* parent)
+    : RaceListModel(parent), rows_(race) {
+    for (int i = 0; i < kPlaneIconCount; ++i) icons_[static_cast<std::size_t>(i)] = planeListIcon(i);
+}
+
+const KORVAPlane* PlaneListModel::planeAt(int row) const {
+    return row >= 0 && row < rows() ? rows_.rows()[static_cast<std::size_t>(row)] : nullptr;
+}
+
+std::int32_t PlaneListModel::numberAt(int row) const {
+    const KORVAPlane* plane = planeAt(row);
+    return plane ? plane->planeNumber : -1;
+}
+
+int PlaneListModel::sortSection() const {
+    return rows_.sortColumn() ? static_cast<int>(*rows_.sortColumn()) : -1;
+}
+
+ColumnWidthKey PlaneListModel::widthKey(int section) const {
+    return PlaneListRows::widthKey(columnOf(section));
+}
+
+int PlaneListModel::storedWidth(const SettingsStore& settings, int section) const {
+    return PlaneListRows::columnWidth(settings, columnOf(section));
+}
+
+void PlaneListModel::setSortSection(int section) {
+    rows_.setSortColumn(columnOf(section));
+}
+
+std::string PlaneListModel::cell(int row, int section) const {
+    return rows_.cellText(*planeAt(row), columnOf(section));
+}
+
+std::string PlaneListModel::title(int section) const {
+    return PlaneListRows::columnTitle(columnOf(section));
+}
+
+bool PlaneListModel::numeric(int section) const {
+    return columnOf(section) == PlaneColumn::Number;
+}
+
+QPixmap PlaneListModel::icon(int row) const {
+    return icons_[static_cast<std::size_t>(PlaneListRows::icon(*planeAt(row)))];
+}
+
+QString PlaneListModel::iconTip(int row) const {
+    return planeIconTip(PlaneListRows::icon(*planeAt(row)));
+}
+
+}  // namespace korva

@@ -1,0 +1,58 @@
+#pragma once
+// A table model over the rows logic of a race list: texts and icons are made when a row is
+// drawn, so a refill costs the rows logic and one model reset, never an item per row.
+
+#include <QAbstractTableModel>
+#include <QPixmap>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "race/ColumnWidths.h"
+
+namespace korva {
+
+class SettingsStore;
+
+class RaceListModel : public QAbstractTableModel {
+public:
+    explicit RaceListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // Takes the rows from the race again (`refill`) or only sorts them again.
+    void reload(bool refill);
+    void sortBySection(int section);
+    // The section sorted by; -1 while the rows keep the race's order.
+    virtual int sortSection() const = 0;
+    // -1 every bracket; refills.
+    void setFilter(int bracket);
+    virtual int filter() const = 0;
+
+    // Stored widths of the sections shown.
+    virtual ColumnWidthKey widthKey(int section) const = 0;
+    virtual int storedWidth(const SettingsStore& settings, int section) const = 0;
+
+    // The pilot or plane number of a row, and back (-1 when it is not listed).
+    virtual std::int32_t numberAt(int row) const = 0;
+    int rowOf(std::int32_t number) const;
+
+protected:
+    // Called between the reset's begin and end.
+    virtual void refillRows() = 0;
+    virtual void sortRows() = 0;
+    virtual void setSortSection(int section) = 0;
+    virtual void filterRows(int bracket) = 0;
+    virtual int rows() const = 0;
+    virtual int sections() const = 0;
+    virtual std::string cell(int row, int section) const = 0;
+    virtual std::string title(int section) const = 0;
+    virtual bool numeric(int section) const = 0;
+    virtual QPixmap icon(int row) const = 0;
+    virtual QString iconTip(int row) const = 0;
+};
+
+}  // namespace korva

@@ -1,0 +1,77 @@
+#include "app/RegistrationCommands.h"
+
+#include "app/KORVARaceApp.h"
+#include "app/KORVAPlaneView.h"
+#include "race/PilotRegistration.h"
+#include "race/PlaneRegistration.h"
+#include "views/PilotListRows.h"
+
+namespace korva {
+
+namespace {
+
+WindowKind current(const KORVARaceApp& app) {
+    return app.race() ? app.mainFrame()->currentKind() : WindowKind::None;
+}
+
+// The pilot selected in the pilot window, while the race has it.
+const KORVAPilot* selectedPilot(const KORVARaceApp& app) {
+    const KORVARaceDoc* race = app.race();
+    return race ? race->pilotByNumber(race->currentSelection) : nullptr;
+}
+
+const KORVAPlane* selectedPlane(const KORVARaceApp& app) {
+    const auto* view = dynamic_cast<KORVAPlaneView*>(app.mainFrame()->window(WindowKind::Planes));
+    return view ? view->document().selected() : nullptr;
+}
+
+}  // namespace
+
+void connectRegistrationCommands(KORVARaceApp& app, RegistrationForms& forms) {
+    CommandTable& c = app.commands();
+    KORVARaceApp* a = &app;
+    RegistrationForms* f = &forms;
+    c.setHandler(
+        Cmd::AddNew,
+        [a, f] {
+            if (current(*a) == WindowKind::Planes) {
+                registerPlane(*a->race(), *f);
+            } else if (current(*a) == WindowKind::Pilots) {
+                registerPilot(*a->race(), *f);
+            }
+        },
+        [a] { return current(*a) == WindowKind::Pilots || current(*a) == WindowKind::Planes; });
+    c.setHandler(
+        Cmd::Change,
+        [a, f] {
+            if (current(*a) == WindowKind::Planes) {
+                if (const KORVAPlane* plane = selectedPlane(*a)) {
+                    modifyPlane(*a->race(), *f, plane->planeNumber);
+                }
+            } else if (const KORVAPilot* pilot = selectedPilot(*a)) {
+                modifyPilot(*a->race(), *f, pilot->pilotNumber);
+            }
+        },
+        [a] {
+            if (current(*a) == WindowKind::Planes) return selectedPlane(*a) != nullptr;
+            return current(*a) == WindowKind::Pilots && selectedPilot(*a) != nullptr;
+        });
+    c.setHandler(
+        Cmd::AddPlane,
+        [a, f] {
+            if (const KORVAPilot* pilot = selectedPilot(*a)) {
+                registerPlane(*a->race(), *f, pilot->pilotNumber);
+            }
+        },
+        [a] { return current(*a) == WindowKind::Pilots && canAddPlane(*a->race()); });
+    c.setHandler(
+        Cmd::DeletePilot,
+        [a, f] {
+            if (const KORVAPilot* pilot = selectedPilot(*a)) {
+                deletePilot(*a->race(), *f, pilot->pilotNumber);
+            }
+        },
+        [a] { return current(*a) == WindowKind::Pilots && selectedPilot(*a) != nullptr; });
+}
+
+}  // namespace korva
