@@ -114,8 +114,8 @@ void waiverPage(QPainter& p) {
 
 void octagon(QPainter& p, const QColor& fill) {
     QPolygonF shape;
-    for (const auto& [x, y] : {std::pair{21, 3}, {43, 3}, {61, 21}, {61, 43}, {43, 61}, {21, 61},
-                               {3, 43}, {3, 21}}) {
+    for (const auto& [x, y] :
+         {std::pair{21, 3}, {43, 3}, {61, 21}, {61, 43}, {43, 61}, {21, 61}, {3, 43}, {3, 21}}) {
         shape << QPointF(x, y);
     }
     p.setBrush(fill);

@@ -1,5 +1,6 @@
 #include "app/PilotFormDialog.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,11 +9,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 
 #include "app/FormFields.h"
@@ -23,6 +24,7 @@ namespace korva {
 
 namespace {
 constexpr int kNoChannel = -1;
+constexpr int kFormWidth = 640;
 constexpr int kClassCount = 5;
 const char* const kCategories[] = {"", "1", "2", "3", "4"};
 
@@ -45,6 +47,7 @@ PilotFormDialog::PilotFormDialog(const PilotForm& form, const PilotFormSetup& se
                                  Interaction& ui, QWidget* parent)
     : FormDialog(toQt(setup.title), parent), form_(form), setup_(setup), ui_(ui) {
     setObjectName(QStringLiteral("pilotForm"));
+    setMinimumWidth(kFormWidth);
     auto* columns = new QHBoxLayout;
     columns->addWidget(buildPerson(), 3);
     columns->addWidget(buildRace(), 2);
@@ -121,6 +124,14 @@ QWidget* PilotFormDialog::buildPerson() {
     rows->addRow(tr("E-Mail"), text("email", &PilotForm::email));
     rows->addRow(tr("Pager"), text("pager", &PilotForm::pager));
     layout->addWidget(contact);
+    // One label width for the three groups, so that their fields line up.
+    int widest = 0;
+    for (const QLabel* l : column->findChildren<QLabel*>())
+        widest = std::max(widest, l->sizeHint().width());
+    for (QLabel* l : column->findChildren<QLabel*>()) {
+        l->setMinimumWidth(widest);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
     return column;
 }
 
@@ -183,9 +194,10 @@ QWidget* PilotFormDialog::buildRace() {
 
 void PilotFormDialog::collect() {
     // A line of the list shows the name after the ID: the ID is what is kept.
-    const int listed = pilotId_->findText(pilotId_->currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
-    form_.pilotId = fromQt(listed >= 0 ? pilotId_->itemData(listed).toString()
-                                       : pilotId_->currentText());
+    const int listed =
+        pilotId_->findText(pilotId_->currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    form_.pilotId =
+        fromQt(listed >= 0 ? pilotId_->itemData(listed).toString() : pilotId_->currentText());
     for (const auto& [edit, field] : texts_) form_.*field = fromQt(edit->text());
     for (const auto& [box, field] : flags_) form_.*field = box->isChecked();
     form_.category = listValue(category_);
@@ -209,7 +221,8 @@ void PilotFormDialog::chooseMasterPilot(const QString& shown) {
     lastId_ = pilotId_->itemData(listed).toString();
     if (fillFromMaster(form_, *setup_.master, fromQt(lastId_))) {
         // After the completer has written its own text into the field.
-        QMetaObject::invokeMethod(this, [this] { showTexts(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { showTexts(); }, Qt::QueuedConnection);
         showTexts();
     }
 }
@@ -228,7 +241,7 @@ bool PilotFormDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == pilotId_->lineEdit() && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (pilotId_->completer()->popup()->isVisible()) return false;
+            pilotId_->completer()->popup()->hide();
             idTyped();
             focusNextChild();
             return true;

@@ -10,7 +10,8 @@ namespace korva {
 PilotListModel::PilotListModel(KORVARaceDoc& race, const StandingsSource& standings,
                                QObject* parent)
     : RaceListModel(parent), rows_(race, standings), columns_(rows_.columns()) {
-    for (int i = 0; i < kPilotIconCount; ++i) icons_[static_cast<std::size_t>(i)] = pilotStatusIcon(i);
+    for (int i = 0; i < kPilotIconCount; ++i)
+        icons_[static_cast<std::size_t>(i)] = pilotStatusIcon(i);
 }
 
 const KORVAPilot* PilotListModel::pilotAt(int row) const {

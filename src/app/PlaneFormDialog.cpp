@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "app/FormFields.h"
@@ -20,7 +22,7 @@ PlaneFormDialog::PlaneFormDialog(const PlaneForm& form, const PlaneFormSetup& se
     color_ = listField(setup.colors, form.mainColor, "mainColor", this);
     engine_ = listField(setup.engines, form.engine, "engine", this);
     pilotNumber_ = numberField(form.pilotNumber, 0, planefield::kPilotNumber, this);
-    pilotNumber_->setToolTip(tr("Pilot number of the owner, 1 to %1").arg(setup.pilotNumberMax));
+    pilotNumber_->setToolTip(tr("Pilot number of the owner"));
     safetyChecked_ = new QCheckBox(tr("Safety check"), this);
     safetyChecked_->setObjectName(QStringLiteral("safetyChecked"));
     safetyChecked_->setChecked(form.safetyChecked);
@@ -30,9 +32,13 @@ PlaneFormDialog::PlaneFormDialog(const PlaneForm& form, const PlaneFormSetup& se
     rows->addRow(tr("Type"), type_);
     rows->addRow(tr("Main Color"), color_);
     rows->addRow(tr("Engine"), engine_);
-    rows->addRow(tr("Pilot #"), pilotNumber_);
-    rows->addRow(safetyChecked_);
-    rows->addRow(backup_);
+    auto* owner = new QHBoxLayout;
+    owner->addWidget(pilotNumber_);
+    owner->addWidget(new QLabel(tr("(1 to %1)").arg(setup.pilotNumberMax), this));
+    owner->addStretch();
+    rows->addRow(tr("Pilot #"), owner);
+    rows->addRow(QString(), safetyChecked_);
+    rows->addRow(QString(), backup_);
     body()->addLayout(rows);
     if (setup.focus == planefield::kPilotNumber || form.pilotNumber == 0) {
         pilotNumber_->setFocus();

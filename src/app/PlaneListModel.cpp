@@ -13,7 +13,8 @@ PlaneColumn columnOf(int section) {
 
 PlaneListModel::PlaneListModel(const KORVARaceDoc& race, QObject* parent)
     : RaceListModel(parent), rows_(race) {
-    for (int i = 0; i < kPlaneIconCount; ++i) icons_[static_cast<std::size_t>(i)] = planeListIcon(i);
+    for (int i = 0; i < kPlaneIconCount; ++i)
+        icons_[static_cast<std::size_t>(i)] = planeListIcon(i);
 }
 
 const KORVAPlane* PlaneListModel::planeAt(int row) const {

@@ -66,10 +66,13 @@ RaceListView::~RaceListView() {
 void RaceListView::setModel(RaceListModel* model) {
     model_ = model;
     list_->setModel(model);
-    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid() && !reselecting_) rememberSelection(model_->numberAt(current.row()));
-            });
+    // The highlighted row is the selection; the current index alone may sit on a row the
+    // user never chose (the list sets one when it gets the focus).
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (reselecting_) return;
+        const int row = selectedRow();
+        rememberSelection(row >= 0 ? model_->numberAt(row) : -1);
+    });
 }
 
 int RaceListView::bracketFilter() const {
@@ -81,8 +84,8 @@ int RaceListView::rowCount() const {
 }
 
 int RaceListView::selectedRow() const {
-    const QModelIndex current = list_->currentIndex();
-    return current.isValid() ? current.row() : -1;
+    const QModelIndexList rows = list_->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
 }
 
 void RaceListView::selectRow(int row) {

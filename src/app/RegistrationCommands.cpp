@@ -1,7 +1,7 @@
 #include "app/RegistrationCommands.h"
 
-#include "app/KORVARaceApp.h"
 #include "app/KORVAPlaneView.h"
+#include "app/KORVARaceApp.h"
 #include "race/PilotRegistration.h"
 #include "race/PlaneRegistration.h"
 #include "views/PilotListRows.h"

@@ -1,17 +1,21 @@
 #include "AppFixture.h"
 
-#include "samples/SampleRace.h"
-
 namespace korva::test {
 
 std::string AppFixture::sampleRace(const std::string& name, int pilots) {
+    samples::SampleSize size;
+    size.pilots = pilots;
+    return sampleRace(name, size);
+}
+
+std::string AppFixture::sampleRace(const std::string& name, const samples::SampleSize& size,
+                                   const std::function<void(KORVARaceDoc&)>& adjust) {
     ScriptedInteraction quiet;
     FixedClock clock;
     MemorySettingsStore store;
     RaceServices services(quiet, clock, store);
-    samples::SampleSize size;
-    size.pilots = pilots;
     auto race = samples::makeRace(services, size);
+    if (adjust) adjust(*race);
     const std::string path = work.file(name);
     race->writeFile(path);
     return path;

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "app/KORVARaceApp.h"
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedRaceForms.h"
+#include "samples/SampleRace.h"
 #include "support/TempFolder.h"
 
 namespace korva::test {
@@ -38,6 +40,9 @@ protected:
 
     // A sample race of three classes with matrices, saved in the work folder.
     std::string sampleRace(const std::string& name, int pilots = 9);
+    // A sample race of that size, changed by `adjust` before it is saved.
+    std::string sampleRace(const std::string& name, const samples::SampleSize& size,
+                           const std::function<void(KORVARaceDoc&)>& adjust = {});
     std::string masterPath() const { return work.file("KORVA_Pilots.KVP"); }
 
     ScriptedInteraction ui;

@@ -1,6 +1,9 @@
 #pragma once
 // Helpers of the program's tests: screenshots, and a scripted hand on modal dialogs.
 
+#include <gtest/gtest.h>
+
+#include <QDialog>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -8,7 +11,6 @@
 #include <functional>
 #include <vector>
 
-class QDialog;
 class QWidget;
 
 namespace korva::test {
@@ -36,6 +38,14 @@ private:
     std::vector<QPointer<QWidget>> handled_;
     int ticks_ = 0;
 };
+
+// A widget of a dialog by its object name; a missing one fails the test.
+template <typename W>
+W* field(QDialog* d, const char* name) {
+    W* w = d->findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
 
 // Presses a dialog's button (by object name) once the current event has been handled.
 void press(QDialog* dialog, const char* button = "ok");

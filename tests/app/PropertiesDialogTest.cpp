@@ -15,13 +15,6 @@
 namespace korva::test {
 namespace {
 
-template <typename W>
-W* field(QDialog* d, const char* name) {
-    W* w = d->findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
 class PropertiesDialog : public AppFixture {
 protected:
     void SetUp() override { ASSERT_TRUE(start({}, false)); }
