@@ -6,7 +6,6 @@
 #include <QPainterPath>
 #include <functional>
 
-#include "app/PlanePictures.h"
 #include "views/PilotListRows.h"
 #include "views/PlaneListRows.h"
 
@@ -62,8 +61,21 @@ void tick(QPainter& p, const QColor& color, double width) {
     p.restore();
 }
 
-void plane(QPainter& p, const QColor& body) {
-    paintPlane(p, QRectF(1, 14, 62, 30), {body, Qt::white, QColor(40, 60, 90)});
+// A plane seen from above, nose up: the shape that reads as a plane even at list size.
+void plane(QPainter& p, const QColor& body, bool hollow = false) {
+    QPainterPath shape;
+    shape.setFillRule(Qt::WindingFill);  // the parts overlap: their union
+    shape.addRoundedRect(QRectF(27, 3, 10, 56), 5, 5);
+    shape.addPolygon(QPolygonF({QPointF(3, 30), QPointF(29, 20), QPointF(35, 20), QPointF(61, 30),
+                                QPointF(61, 37), QPointF(3, 37), QPointF(3, 30)}));
+    shape.addPolygon(QPolygonF({QPointF(16, 53), QPointF(29, 47), QPointF(35, 47), QPointF(48, 53),
+                                QPointF(48, 58), QPointF(16, 58), QPointF(16, 53)}));
+    p.save();
+    p.setPen(
+        QPen(hollow ? body : kInk, hollow ? 5 : 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(hollow ? QBrush(Qt::white) : QBrush(body));
+    p.drawPath(shape.simplified());
+    p.restore();
 }
 
 // A small badge in the lower right corner, over a plane.
@@ -71,9 +83,9 @@ void checkBadge(QPainter& p) {
     p.save();
     p.setPen(QPen(kInk, 3));
     p.setBrush(kGreen);
-    p.drawEllipse(QRectF(34, 34, 28, 28));
-    p.translate(31, 31);
-    p.scale(0.5, 0.5);
+    p.drawEllipse(QRectF(30, 30, 32, 32));
+    p.translate(28, 29);
+    p.scale(0.56, 0.56);
     tick(p, Qt::white, 12);
     p.restore();
 }
@@ -82,10 +94,10 @@ void warningBadge(QPainter& p) {
     p.save();
     p.setPen(QPen(kInk, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(kGold);
-    p.drawPolygon(QPolygonF({QPointF(47, 28), QPointF(63, 61), QPointF(31, 61)}));
-    p.setPen(QPen(kInk, 5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(47, 39), QPointF(47, 50));
-    p.drawPoint(QPointF(47, 56));
+    p.drawPolygon(QPolygonF({QPointF(45, 22), QPointF(63, 61), QPointF(27, 61)}));
+    p.setPen(QPen(kInk, 6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(45, 35), QPointF(45, 48));
+    p.drawPoint(QPointF(45, 55));
     p.restore();
 }
 
@@ -147,9 +159,11 @@ Drawing pilotDrawing(int status) {
         case kIconChannelInBracket: return [](QPainter& p) { channelBadge(p, kOrange); };
         case kIconNoPrimaryPlane:
             return [](QPainter& p) {
-                plane(p, QColor(190, 190, 190));
+                plane(p, QColor(150, 150, 150));
+                p.setPen(QPen(Qt::white, 14, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(9, 9), QPointF(55, 55));
                 p.setPen(QPen(kRed, 8, Qt::SolidLine, Qt::RoundCap));
-                p.drawLine(QPointF(8, 8), QPointF(56, 56));
+                p.drawLine(QPointF(9, 9), QPointF(55, 55));
             };
         case kIconNotSafetyChecked:
             return [](QPainter& p) {
@@ -188,11 +202,11 @@ QPixmap planeListIcon(int icon, int size) {
     return drawn(size, [icon](QPainter& p) {
         switch (icon) {
             case kIconCheckedPrimary:
-                plane(p, kRed);
+                plane(p, kBlue);
                 checkBadge(p);
                 break;
             case kIconCheckedBackup:
-                plane(p, QColor(175, 180, 190));
+                plane(p, kBlue, true);
                 checkBadge(p);
                 break;
             default:
