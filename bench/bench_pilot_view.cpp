@@ -1,0 +1,44 @@
+// The pilot window of a full race (999 pilots) refilled through its table model, as after
+// every registration, and with the rows that show drawn, as the race director sees it.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include "app/AppCommands.h"
+#include "app/KORVAPilotView.h"
+#include "samples/FullRace.h"
+
+namespace {
+
+using namespace korva;
+
+void startQt() {
+    static int argc = 1;
+    static char name[] = "bench_pilot_view";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+}
+
+// Argument 0: refill only; 1: refill and draw; 2: sort again only (an update without refill).
+void BM_PilotViewRefresh(benchmark::State& state) {
+    startQt();
+    static samples::FullRace race;
+    CommandTable commands(nullptr);
+    KORVAPilotView view(*race.doc, commands, nullptr);
+    view.resize(900, 700);
+    view.show();
+    view.refresh(true);
+    QWidget* rows = view.list()->viewport();
+    QImage drawn(rows->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        view.refresh(state.range(0) != 2);
+        if (state.range(0) == 1) rows->render(&drawn);
+    }
+    state.counters["rows"] = view.rowCount();
+}
+BENCHMARK(BM_PilotViewRefresh)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+}  // namespace
