@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <functional>
 
+#include "app/ToolIcons.h"
 #include "views/PilotListRows.h"
 #include "views/PlaneListRows.h"
 
@@ -108,17 +109,9 @@ void channelBadge(QPainter& p, const QColor& fill) {
 }
 
 void waiverPage(QPainter& p) {
-    QPainterPath page;
-    page.moveTo(12, 4);
-    page.lineTo(40, 4);
-    page.lineTo(52, 16);
-    page.lineTo(52, 60);
-    page.lineTo(12, 60);
-    page.closeSubpath();
-    p.setBrush(Qt::white);
-    p.drawPath(page);
+    paintPage(p);
     p.setPen(QPen(kGrey, 3));
-    for (int y : {18, 28, 38, 48}) p.drawLine(QPointF(18, y), QPointF(y == 18 ? 34 : 46, y));
+    for (int y : {18, 28, 38, 48}) p.drawLine(QPointF(20, y), QPointF(y == 18 ? 34 : 46, y));
     p.setPen(QPen(kRed, 9, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(20, 24), QPointF(60, 62));
     p.drawLine(QPointF(60, 24), QPointF(20, 62));

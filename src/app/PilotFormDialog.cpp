@@ -49,9 +49,13 @@ PilotFormDialog::PilotFormDialog(const PilotForm& form, const PilotFormSetup& se
     setObjectName(QStringLiteral("pilotForm"));
     setMinimumWidth(kFormWidth);
     auto* columns = new QHBoxLayout;
-    columns->addWidget(buildPerson(), 3);
-    columns->addWidget(buildRace(), 2);
+    auto* person = new QVBoxLayout;
+    auto* race = new QVBoxLayout;
+    columns->addLayout(person, 3);
+    columns->addLayout(race, 2);
     body()->addLayout(columns);
+    buildPerson(person);
+    buildRace(race);
     focus(setup.focus.empty() ? pilotfield::kPilotId : setup.focus);
 }
 
@@ -70,12 +74,8 @@ QCheckBox* PilotFormDialog::flag(const QString& label, const char* name, bool Pi
     return box;
 }
 
-QWidget* PilotFormDialog::buildPerson() {
-    auto* column = new QWidget(this);
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-
-    auto* pilot = new QGroupBox(tr("Pilot"), column);
+void PilotFormDialog::buildPerson(QVBoxLayout* layout) {
+    auto* pilot = new QGroupBox(tr("Pilot"), this);
     auto* rows = rowsOf(pilot);
     pilotId_ = new QComboBox(pilot);
     pilotId_->setObjectName(QStringLiteral("pilotId"));
@@ -108,7 +108,7 @@ QWidget* PilotFormDialog::buildPerson() {
     rows->addRow(tr("Last Name"), text(pilotfield::kLastName, &PilotForm::lastName));
     layout->addWidget(pilot);
 
-    auto* address = new QGroupBox(tr("Address"), column);
+    auto* address = new QGroupBox(tr("Address"), this);
     rows = rowsOf(address);
     rows->addRow(tr("Address"), text("address", &PilotForm::address));
     rows->addRow(tr("City"), text("city", &PilotForm::city));
@@ -116,7 +116,7 @@ QWidget* PilotFormDialog::buildPerson() {
     rows->addRow(tr("Postal Code"), text("postalCode", &PilotForm::postalCode));
     layout->addWidget(address);
 
-    auto* contact = new QGroupBox(tr("Contact"), column);
+    auto* contact = new QGroupBox(tr("Contact"), this);
     rows = rowsOf(contact);
     rows->addRow(tr("Day"), text("phoneDay", &PilotForm::phoneDay));
     rows->addRow(tr("Night"), text("phoneNight", &PilotForm::phoneNight));
@@ -125,22 +125,19 @@ QWidget* PilotFormDialog::buildPerson() {
     rows->addRow(tr("Pager"), text("pager", &PilotForm::pager));
     layout->addWidget(contact);
     // One label width for the three groups, so that their fields line up.
+    QList<QLabel*> labels;
+    for (const QGroupBox* group : {pilot, address, contact})
+        labels << group->findChildren<QLabel*>();
     int widest = 0;
-    for (const QLabel* l : column->findChildren<QLabel*>())
-        widest = std::max(widest, l->sizeHint().width());
-    for (QLabel* l : column->findChildren<QLabel*>()) {
+    for (const QLabel* l : labels) widest = std::max(widest, l->sizeHint().width());
+    for (QLabel* l : labels) {
         l->setMinimumWidth(widest);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    return column;
 }
 
-QWidget* PilotFormDialog::buildRace() {
-    auto* column = new QWidget(this);
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-
-    auto* race = new QGroupBox(tr("Race"), column);
+void PilotFormDialog::buildRace(QVBoxLayout* layout) {
+    auto* race = new QGroupBox(tr("Race"), this);
     auto* rows = rowsOf(race);
     auto* number = new QLabel(QString::number(form_.pilotNumber), race);
     number->setObjectName(QStringLiteral("pilotNumber"));
@@ -181,7 +178,7 @@ QWidget* PilotFormDialog::buildRace() {
     rows->addRow(flag(tr("Lane 1 Affinity"), "lane1Affinity", &PilotForm::lane1Affinity));
     layout->addWidget(race);
 
-    auto* status = new QGroupBox(tr("Status"), column);
+    auto* status = new QGroupBox(tr("Status"), this);
     auto* boxes = new QVBoxLayout(status);
     boxes->addWidget(flag(tr("Active"), "active", &PilotForm::active));
     boxes->addWidget(flag(tr("Paid"), "paid", &PilotForm::paid));
@@ -189,7 +186,6 @@ QWidget* PilotFormDialog::buildRace() {
     boxes->addWidget(flag(tr("DQ"), "dq", &PilotForm::dq));
     layout->addWidget(status);
     layout->addStretch();
-    return column;
 }
 
 void PilotFormDialog::collect() {

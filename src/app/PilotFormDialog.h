@@ -12,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace korva {
 
@@ -29,8 +30,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* buildPerson();
-    QWidget* buildRace();
+    void buildPerson(QVBoxLayout* layout);
+    void buildRace(QVBoxLayout* layout);
     QLineEdit* text(const char* name, std::string PilotForm::*field);
     QCheckBox* flag(const QString& label, const char* name, bool PilotForm::*field);
     void collect();

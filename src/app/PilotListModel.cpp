@@ -3,24 +3,14 @@
 #include <algorithm>
 
 #include "app/ListIcons.h"
-#include "race/KORVAPilot.h"
 
 namespace korva {
 
 PilotListModel::PilotListModel(KORVARaceDoc& race, const StandingsSource& standings,
                                QObject* parent)
-    : RaceListModel(parent), rows_(race, standings), columns_(rows_.columns()) {
+    : ListRowsModel(parent, race, standings), columns_(rows_.columns()) {
     for (int i = 0; i < kPilotIconCount; ++i)
         icons_[static_cast<std::size_t>(i)] = pilotStatusIcon(i);
-}
-
-const KORVAPilot* PilotListModel::pilotAt(int row) const {
-    return row >= 0 && row < rows() ? rows_.rows()[static_cast<std::size_t>(row)] : nullptr;
-}
-
-std::int32_t PilotListModel::numberAt(int row) const {
-    const KORVAPilot* p = pilotAt(row);
-    return p ? p->pilotNumber : -1;
 }
 
 int PilotListModel::sortSection() const {
@@ -45,12 +35,8 @@ void PilotListModel::setSortSection(int section) {
     rows_.setSortColumn(column(section));
 }
 
-void PilotListModel::filterRows(int bracket) {
-    rows_.setFilter(bracket);
-}
-
 std::string PilotListModel::cell(int row, int section) const {
-    return rows_.cellText(*pilotAt(row), column(section));
+    return rows_.cellText(*recordAt(row), column(section));
 }
 
 std::string PilotListModel::title(int section) const {
@@ -69,11 +55,11 @@ bool PilotListModel::numeric(int section) const {
 }
 
 QPixmap PilotListModel::icon(int row) const {
-    return icons_[static_cast<std::size_t>(rows_.statusIcon(*pilotAt(row)))];
+    return icons_[static_cast<std::size_t>(rows_.statusIcon(*recordAt(row)))];
 }
 
 QString PilotListModel::iconTip(int row) const {
-    return pilotStatusTip(rows_.statusIcon(*pilotAt(row)));
+    return pilotStatusTip(rows_.statusIcon(*recordAt(row)));
 }
 
 }  // namespace korva

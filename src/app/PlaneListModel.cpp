@@ -1,7 +1,6 @@
 #include "app/PlaneListModel.h"
 
 #include "app/ListIcons.h"
-#include "race/KORVAPlane.h"
 
 namespace korva {
 
@@ -12,18 +11,9 @@ PlaneColumn columnOf(int section) {
 }  // namespace
 
 PlaneListModel::PlaneListModel(const KORVARaceDoc& race, QObject* parent)
-    : RaceListModel(parent), rows_(race) {
+    : ListRowsModel(parent, race) {
     for (int i = 0; i < kPlaneIconCount; ++i)
         icons_[static_cast<std::size_t>(i)] = planeListIcon(i);
-}
-
-const KORVAPlane* PlaneListModel::planeAt(int row) const {
-    return row >= 0 && row < rows() ? rows_.rows()[static_cast<std::size_t>(row)] : nullptr;
-}
-
-std::int32_t PlaneListModel::numberAt(int row) const {
-    const KORVAPlane* plane = planeAt(row);
-    return plane ? plane->planeNumber : -1;
 }
 
 int PlaneListModel::sortSection() const {
@@ -43,7 +33,7 @@ void PlaneListModel::setSortSection(int section) {
 }
 
 std::string PlaneListModel::cell(int row, int section) const {
-    return rows_.cellText(*planeAt(row), columnOf(section));
+    return rows_.cellText(*recordAt(row), columnOf(section));
 }
 
 std::string PlaneListModel::title(int section) const {
@@ -55,11 +45,11 @@ bool PlaneListModel::numeric(int section) const {
 }
 
 QPixmap PlaneListModel::icon(int row) const {
-    return icons_[static_cast<std::size_t>(PlaneListRows::icon(*planeAt(row)))];
+    return icons_[static_cast<std::size_t>(PlaneListRows::icon(*recordAt(row)))];
 }
 
 QString PlaneListModel::iconTip(int row) const {
-    return planeIconTip(PlaneListRows::icon(*planeAt(row)));
+    return planeIconTip(PlaneListRows::icon(*recordAt(row)));
 }
 
 }  // namespace korva

@@ -4,29 +4,21 @@
 #include <array>
 
 #include "app/RaceListModel.h"
+#include "race/KORVAPlane.h"
 #include "views/PlaneListRows.h"
 
 namespace korva {
 
-class PlaneListModel final : public RaceListModel {
+class PlaneListModel final : public ListRowsModel<PlaneListRows, &KORVAPlane::planeNumber> {
 public:
     PlaneListModel(const KORVARaceDoc& race, QObject* parent);
 
-    const PlaneListRows& list() const { return rows_; }
-    const KORVAPlane* planeAt(int row) const;
-
     int sortSection() const override;
-    int filter() const override { return rows_.filter(); }
     ColumnWidthKey widthKey(int section) const override;
     int storedWidth(const SettingsStore& settings, int section) const override;
-    std::int32_t numberAt(int row) const override;
 
 protected:
-    void refillRows() override { rows_.refill(); }
-    void sortRows() override { rows_.sort(); }
     void setSortSection(int section) override;
-    void filterRows(int bracket) override { rows_.setFilter(bracket); }
-    int rows() const override { return static_cast<int>(rows_.rows().size()); }
     int sections() const override { return PlaneListRows::kColumnCount; }
     std::string cell(int row, int section) const override;
     std::string title(int section) const override;
@@ -35,7 +27,6 @@ protected:
     QString iconTip(int row) const override;
 
 private:
-    PlaneListRows rows_;
     std::array<QPixmap, kPlaneIconCount> icons_;
 };
 

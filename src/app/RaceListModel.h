@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "race/ColumnWidths.h"
@@ -53,6 +54,35 @@ protected:
     virtual bool numeric(int section) const = 0;
     virtual QPixmap icon(int row) const = 0;
     virtual QString iconTip(int row) const = 0;
+};
+
+// The plumbing shared by the models over a rows class (PilotListRows, PlaneListRows);
+// `Number` is the record's number field.
+template <typename Rows, auto Number>
+class ListRowsModel : public RaceListModel {
+public:
+    const Rows& list() const { return rows_; }
+    int filter() const override { return rows_.filter(); }
+    // The record shown in a row; none outside the rows.
+    auto recordAt(int row) const {
+        return row >= 0 && row < rows() ? rows_.rows()[static_cast<std::size_t>(row)] : nullptr;
+    }
+    std::int32_t numberAt(int row) const override {
+        const auto* record = recordAt(row);
+        return record ? record->*Number : -1;
+    }
+
+protected:
+    template <typename... Args>
+    explicit ListRowsModel(QObject* parent, Args&&... args)
+        : RaceListModel(parent), rows_(std::forward<Args>(args)...) {}
+
+    void refillRows() override { rows_.refill(); }
+    void sortRows() override { rows_.sort(); }
+    void filterRows(int bracket) override { rows_.setFilter(bracket); }
+    int rows() const override { return static_cast<int>(rows_.rows().size()); }
+
+    Rows rows_;
 };
 
 }  // namespace korva

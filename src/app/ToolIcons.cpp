@@ -169,6 +169,10 @@ Drawing drawingOf(Cmd cmd) {
 }
 }  // namespace
 
+void paintPage(QPainter& p) {
+    page(p);
+}
+
 QIcon commandIcon(Cmd cmd) {
     const Drawing draw = drawingOf(cmd);
     return draw ? drawn(draw) : QIcon();
