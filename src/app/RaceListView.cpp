@@ -99,6 +99,11 @@ void RaceListView::selectRow(int row) {
     list_->scrollTo(index);
 }
 
+void RaceListView::selectNumber(std::int32_t number) {
+    const int row = model_->rowOf(number);
+    if (row >= 0) selectRow(row);
+}
+
 void RaceListView::refresh(bool refill) {
     reloadKeepingView([this, refill] { model_->reload(refill); });
     setWindowTitle(toQt(windowTitleText()));

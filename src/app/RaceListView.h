@@ -36,6 +36,8 @@ public:
     // The row of the selection, -1 for none.
     int selectedRow() const;
     void selectRow(int row);
+    // Selects the row of the pilot or plane with this number, if it is listed.
+    void selectNumber(std::int32_t number);
 
 protected:
     // Derived views set their model once, in their constructor.

@@ -2,6 +2,7 @@
 
 #include "app/KORVAPlaneView.h"
 #include "app/KORVARaceApp.h"
+#include "app/RaceListView.h"
 #include "race/PilotRegistration.h"
 #include "race/PlaneRegistration.h"
 #include "views/PilotListRows.h"
@@ -25,6 +26,13 @@ const KORVAPlane* selectedPlane(const KORVARaceApp& app) {
     return view ? view->document().selected() : nullptr;
 }
 
+// What was just registered becomes the selection, ready for its plane or a change.
+void selectAdded(const KORVARaceApp& app, WindowKind kind, std::int32_t number) {
+    if (auto* view = qobject_cast<RaceListView*>(app.mainFrame()->window(kind))) {
+        view->selectNumber(number);
+    }
+}
+
 }  // namespace
 
 void connectRegistrationCommands(KORVARaceApp& app, RegistrationForms& forms) {
@@ -34,10 +42,16 @@ void connectRegistrationCommands(KORVARaceApp& app, RegistrationForms& forms) {
     c.setHandler(
         Cmd::AddNew,
         [a, f] {
+            KORVARaceDoc& race = *a->race();
             if (current(*a) == WindowKind::Planes) {
-                registerPlane(*a->race(), *f);
+                if (registerPlane(race, *f)) {
+                    selectAdded(*a, WindowKind::Planes, race.planes.back()->planeNumber);
+                }
             } else if (current(*a) == WindowKind::Pilots) {
-                registerPilot(*a->race(), *f);
+                const std::size_t before = race.pilots.size();
+                if (registerPilot(race, *f) && race.pilots.size() > before) {
+                    selectAdded(*a, WindowKind::Pilots, race.pilots.back()->pilotNumber);
+                }
             }
         },
         [a] { return current(*a) == WindowKind::Pilots || current(*a) == WindowKind::Planes; });

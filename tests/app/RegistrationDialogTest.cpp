@@ -90,6 +90,7 @@ TEST_F(RegistrationDialogs, TwoPilotsAndAPlaneRegisteredShowInBothLists) {
 
     KORVARaceDoc& race = *app->race();
     ASSERT_EQ(race.pilots.size(), 2u);
+    EXPECT_EQ(race.currentSelection, 2);  // the pilot just registered, ready for a plane
     EXPECT_EQ(race.pilots[1]->middleInitial, "J");
     EXPECT_EQ(race.pilots[1]->classIndex, 2);
 
@@ -118,6 +119,7 @@ TEST_F(RegistrationDialogs, TwoPilotsAndAPlaneRegisteredShowInBothLists) {
     EXPECT_EQ(texts(planes, 3), (QStringList{"Unknown", "Unknown", "Yellow"}));
     EXPECT_EQ(texts(planes, 2), (QStringList{"426", "424", " "}));  // the backup has no class
     EXPECT_EQ(planes->windowTitle(), "Planes - Sample Race");
+    EXPECT_EQ(planes->document().selectedPlane, 3);
 }
 
 TEST_F(RegistrationDialogs, EnterAndDoubleClickChangeTheSelectedPilotOrPlane) {
