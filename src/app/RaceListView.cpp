@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstring>
 
 #include "app/ListIcons.h"
@@ -139,8 +140,11 @@ void RaceListView::reloadKeepingView(const std::function<void()>& reload) {
         for (std::size_t i = 0; i < before.size() && i < sizes.size(); ++i) {
             storeColumnWidth(settings_, before[i], sizes[i]);
         }
+        // Never narrower than the title: the stored widths come from smaller fonts.
+        header->setSortIndicatorShown(true);
         for (int i = 0; i < header->count(); ++i) {
-            header->resizeSection(i, model_->storedWidth(settings_, i));
+            header->resizeSection(
+                i, std::max(model_->storedWidth(settings_, i), header->sectionSizeHint(i)));
         }
         applied_ = now;
     }
