@@ -4,7 +4,8 @@
 
 namespace korva::test {
 
-std::string AppFixture::sampleRace(const std::string& name, int pilots) {
+std::string AppFixture::sampleRace(const std::string& name, int pilots,
+                                   const std::function<void(KORVARaceDoc&)>& change) {
     ScriptedInteraction quiet;
     FixedClock clock;
     MemorySettingsStore store;
@@ -12,6 +13,7 @@ std::string AppFixture::sampleRace(const std::string& name, int pilots) {
     samples::SampleSize size;
     size.pilots = pilots;
     auto race = samples::makeRace(services, size);
+    if (change) change(*race);
     const std::string path = work.file(name);
     race->writeFile(path);
     return path;

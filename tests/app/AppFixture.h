@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "app/KORVARaceApp.h"
@@ -36,8 +37,9 @@ protected:
         return app->start(QStringList{"korvarace"} + arguments);
     }
 
-    // A sample race of three classes with matrices, saved in the work folder.
-    std::string sampleRace(const std::string& name, int pilots = 9);
+    // A sample race of three classes with matrices, saved in the work folder after `change`.
+    std::string sampleRace(const std::string& name, int pilots = 9,
+                           const std::function<void(KORVARaceDoc&)>& change = {});
     std::string masterPath() const { return work.file("KORVA_Pilots.KVP"); }
 
     ScriptedInteraction ui;
