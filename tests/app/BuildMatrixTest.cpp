@@ -208,6 +208,9 @@ TEST_F(BuildMatrix, HeatWindowKeepsItsWidthsFollowsTheFilterAndMarksCompleteHeat
     EXPECT_EQ(cell(view, 0, 0), "1.1 426");
     EXPECT_TRUE(view->list()->isColumnHidden(5));
     EXPECT_EQ(frame()->window(WindowKind::Pilots)->bracketFilter(), 1);
+    frame()->resize(1000, 620);
+    QCoreApplication::processEvents();
+    screenshot(frame(), "heat-window-complete");
 
     view->list()->setCurrentIndex(view->list()->model()->index(4, 0));
     EXPECT_EQ(view->selectedHeat(), app->race()->raceMatrix.matrix(1).rounds[1]->heats[1].get());
