@@ -18,7 +18,7 @@ namespace korva {
 namespace {
 constexpr int kFirstLaneColumn = 2;
 constexpr int kColumnPadding = 8;  // air between a fitted column's text and the next
-}
+}  // namespace
 
 KORVAHeatView::KORVAHeatView(KORVARaceDoc& race, CommandTable& commands, QWidget* parent)
     : RaceWindow(race, parent),

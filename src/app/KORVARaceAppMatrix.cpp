@@ -4,8 +4,8 @@
 #include <QStatusBar>
 
 #include "app/AppInteraction.h"
-#include "app/KORVARaceApp.h"
 #include "app/KORVAHeatView.h"
+#include "app/KORVARaceApp.h"
 #include "app/MatrixProgress.h"
 #include "app/QtMatrixForms.h"
 #include "matrix/MatrixCommand.h"

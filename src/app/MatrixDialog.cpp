@@ -34,8 +34,8 @@ MatrixDialog::MatrixDialog(const MatrixForm& form, Interaction& ui, QWidget* par
 
     if (!values_.informVisible) {
         // The second showing: say why the form is back.
-        auto* why = new QLabel(tr("Classes left with fewer than 2 pilots are no longer offered."),
-                               this);
+        auto* why =
+            new QLabel(tr("Classes left with fewer than 2 pilots are no longer offered."), this);
         why->setWordWrap(true);
         body()->addWidget(why);
     }
@@ -100,8 +100,8 @@ void MatrixDialog::addClassRows(QGridLayout* grid) {
         tick->setChecked(row.ticked);
         connect(tick, &QCheckBox::toggled, this, [this] { updateEnabling(); });
         classBoxes_[i] = tick;
-        beginRounds_[i] =
-            spinBox(QStringLiteral("beginRound%1").arg(b), row.beginMin, row.beginMax, row.beginRound);
+        beginRounds_[i] = spinBox(QStringLiteral("beginRound%1").arg(b), row.beginMin, row.beginMax,
+                                  row.beginRound);
         QLabel* range = hint(rangeText(row));
         // Brackets of fewer than 2 pilots are not offered.
         if (!row.visible) {

@@ -24,8 +24,8 @@ void MatrixProgress::tick() {
         if (busy_.elapsed() < delay_.count()) return;
         // No cancel button: a generation stopped half way would leave a half-built matrix.
         dialog_ = std::make_unique<QProgressDialog>(
-            QCoreApplication::translate("MatrixProgress", "Building the heat matrix..."),
-            QString(), 0, 0, parent_.data());
+            QCoreApplication::translate("MatrixProgress", "Building the heat matrix..."), QString(),
+            0, 0, parent_.data());
         dialog_->setObjectName(QStringLiteral("matrixProgress"));
         dialog_->setWindowTitle(QCoreApplication::translate("MatrixProgress", "Matrix"));
         dialog_->setWindowModality(Qt::ApplicationModal);

@@ -29,7 +29,7 @@ public:
 private:
     QPointer<QWidget> parent_;
     std::chrono::milliseconds delay_;
-    QElapsedTimer busy_;       // since the current run of ticks began
+    QElapsedTimer busy_;  // since the current run of ticks began
     QElapsedTimer lastTick_;
     QElapsedTimer lastPaint_;
     std::unique_ptr<QProgressDialog> dialog_;

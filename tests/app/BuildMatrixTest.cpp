@@ -5,9 +5,9 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QHeaderView>
+#include <QPointer>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QPointer>
 #include <QTest>
 #include <QTreeView>
 
