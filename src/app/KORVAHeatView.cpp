@@ -143,6 +143,10 @@ const KORVAHeat* KORVAHeatView::selectedHeat() const {
 }
 
 void KORVAHeatView::contextMenuEvent(QContextMenuEvent* event) {
+    // A right click selects the heat it lands on, as a left click would.
+    const QModelIndex under = list_->indexAt(list_->viewport()->mapFromGlobal(event->globalPos()));
+    if (under.isValid()) list_->setCurrentIndex(under);
+    commands_.update();
     QMenu menu(this);
     fillHeatContextMenu(&menu, commands_);
     menu.exec(event->globalPos());
