@@ -13,7 +13,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/HeatWindow.h"
+#include "app/KORVAHeatView.h"
 #include "app/MainMenus.h"
 #include "app/KORVAPilotView.h"
 #include "app/KORVAPlaneView.h"
@@ -92,7 +92,7 @@ RaceWindow* CMainFrame::createWindow(WindowKind kind) {
     switch (kind) {
         case WindowKind::Pilots: w = new KORVAPilotView(*race, *commands_, nullptr); break;
         case WindowKind::Planes: w = new KORVAPlaneView(*race, *commands_, nullptr); break;
-        case WindowKind::Heats: w = new HeatWindow(*race, nullptr); break;
+        case WindowKind::Heats: w = new KORVAHeatView(*race, *commands_, nullptr); break;
         case WindowKind::None: return nullptr;
     }
     QMdiSubWindow* sub = client_->addSubWindow(w);

@@ -8,12 +8,14 @@
 
 #include "app/AppInteraction.h"
 #include "app/QtInteraction.h"
+#include "app/QtMatrixForms.h"
 #include "app/QtRaceForms.h"
 #include "app/QtRegistrationForms.h"
 #include "app/QtSettingsStore.h"
 #include "app/RegistrationCommands.h"
 #include "app/ToolIcons.h"
 #include "app/ZelMDIClientPaint.h"
+#include "matrix/MatrixTrace.h"
 #include "race/Archive.h"
 #include "race/DesktopLauncher.h"
 #include "race/FileIo.h"
@@ -76,7 +78,7 @@ KORVARaceApp::~KORVARaceApp() {
 }
 
 bool KORVARaceApp::start(const QStringList& arguments) {
-    deleteTraceLog(services_->workingFolder);
+    MatrixTrace::removeLog(services_->workingFolder);
     runFirstRunStages(*settings_, *ui_, [this] { return createShortcut(); });
     recent_.load(*settings_);
     const ClientWindowTexts texts = readClientWindow(*settings_);
@@ -87,7 +89,7 @@ bool KORVARaceApp::start(const QStringList& arguments) {
     if (ownForms_) ownForms_->setParentWindow(frame_.get());
     if (ownRegistration_) ownRegistration_->setParentWindow(frame_.get());
     frame_->client()->setFlightBlocked(
-        [this] { return propertiesOpen_ || frame_->heatWindowsOpen() > 0; });
+        [this] { return propertiesOpen_ || generating_ || frame_->heatWindowsOpen() > 0; });
     connectCommands();
     connectRegistrationCommands(*this, *registration_);
     frame_->placeOnScreen();

@@ -16,7 +16,9 @@
 namespace korva {
 
 class AppInteraction;
+class MatrixCommand;
 class QtInteraction;
+class QtMatrixForms;
 class QtRaceForms;
 class QtRegistrationForms;
 class RacePropertiesForms;
@@ -63,6 +65,10 @@ public:
     bool saveRace();
     bool saveRaceAs();
     void about();
+    // "Build heat matrix": the Matrix form, its warnings, the generation.
+    bool buildMatrix();
+    // Generates the open rounds of every matrixed bracket again (a new lane rotation).
+    bool regenerateOpenRounds(KORVARaceDoc& race);
     void toggleInactive();
     void setBracketFilter(int bracket);
     // Asks to save a changed race; false on Cancel.
@@ -79,6 +85,10 @@ public:
 
 private:
     void connectCommands();
+    void connectMatrixCommands();
+    // Runs a matrix command with the progress indication and reports the outcome.
+    bool runMatrixCommand(KORVARaceDoc& race,
+                          const std::function<bool(MatrixCommand&, bool& heatsChanged)>& run);
     void quitWhenPainted();
     bool createShortcut();
     void loadPilotMaster();
@@ -98,6 +108,7 @@ private:
     RacePropertiesForms* forms_;
     std::unique_ptr<QtRegistrationForms> ownRegistration_;
     RegistrationForms* registration_;
+    std::unique_ptr<QtMatrixForms> matrixForms_;
     std::string desktopFolder_;
     RecentFiles recent_;
     PointerShapes pointers_;
@@ -106,6 +117,7 @@ private:
     bool masterReadable_ = true;
     bool ending_ = false;
     bool propertiesOpen_ = false;
+    bool generating_ = false;
     bool shutDown_ = false;
     QElapsedTimer sinceConstruction_;
 };

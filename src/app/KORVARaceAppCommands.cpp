@@ -70,6 +70,7 @@ void KORVARaceApp::connectCommands() {
             [this, current] { return race_ && !current(); });
         c.setChecked(filters[i], current);
     }
+    connectMatrixCommands();
 }
 
 QStringList KORVARaceApp::recentFiles() const {

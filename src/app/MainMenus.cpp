@@ -156,4 +156,12 @@ void fillRaceFileMenu(QMenu* menu, CommandTable& commands) {
          Cmd::FinishRace, kSeparator, Cmd::Exit});
 }
 
+void fillHeatContextMenu(QMenu* menu, CommandTable& commands) {
+    add(menu, commands,
+        {Cmd::EnterResults, Cmd::ResetRound, Cmd::ResetHeat, Cmd::SwapPilots, kSeparator,
+         Cmd::HeatSheets, Cmd::HeatCards, kSeparator, Cmd::Print, Cmd::QuickPrint,
+         Cmd::PrintSpectatorProgram, Cmd::OutputTimingFile, Cmd::PrintReFlyCard, kSeparator});
+    for (Cmd f : kClassFilters) add(menu, commands, {f});
+}
+
 }  // namespace korva

@@ -33,5 +33,7 @@ void fillMainToolBar(QToolBar* bar, CommandTable& commands);
 void fillWindowToolBar(QToolBar* bar, const MenuContext& context);
 // The race file menu of the frame's context menu.
 void fillRaceFileMenu(QMenu* menu, CommandTable& commands);
+// The heat window's context menu: its commands and the class filters.
+void fillHeatContextMenu(QMenu* menu, CommandTable& commands);
 
 }  // namespace korva

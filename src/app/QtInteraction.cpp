@@ -23,6 +23,7 @@ Answer QtInteraction::ask(const Message& message) {
     // Over an open dialog when there is one, so the box never hides behind it.
     QWidget* modal = QApplication::activeModalWidget();
     QMessageBox box(modal ? modal : parent_.data());
+    box.setObjectName(QStringLiteral("message"));
     box.setWindowTitle(QStringLiteral("KORVARace"));
     box.setText(korva::toQt(message.text));
     switch (message.icon) {
@@ -43,7 +44,12 @@ Answer QtInteraction::ask(const Message& message) {
             break;
     }
     box.setDefaultButton(toQt(message.defaultButton));
-    switch (box.exec()) {
+    // A question asked during a long task gets the ordinary pointer back while it is open.
+    const bool waiting = QApplication::overrideCursor() != nullptr;
+    if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int pressed = box.exec();
+    if (waiting) QApplication::restoreOverrideCursor();
+    switch (pressed) {
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;
         case QMessageBox::Cancel: return Answer::Cancel;

@@ -11,6 +11,7 @@ namespace korva {
 namespace {
 
 constexpr int kPowerFigures = 7;
+constexpr int kAttemptsPerTick = 100;
 using PowerFigures = std::array<double, kPowerFigures>;
 
 // The ready pilots of one channel, who always go to a lane together.
@@ -173,6 +174,7 @@ LaneAssignment assignLanes(const AssignmentInput& in, CRandom& random) {
     std::vector<int> remaining;
     remaining.reserve(groups.size());
     for (int attempt = 0; attempt < in.attempts; ++attempt) {
+        if (attempt % kAttemptsPerTick == 0) tickProgress(in.tick);
         dealChannels(in, groups, remaining, lanes, random);
         int fullest = 0;
         for (int j = 0; j < L; ++j)

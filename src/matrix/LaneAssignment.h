@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "matrix/LaneLists.h"
+#include "matrix/ProgressTick.h"
 
 namespace korva {
 
@@ -33,6 +34,7 @@ struct AssignmentInput {
     int attempts = 1000;
     bool powerBalancing = false;
     bool anyLane1Affinity = false;
+    ProgressTick tick;
 };
 
 LaneAssignment assignLanes(const AssignmentInput& in, CRandom& random);

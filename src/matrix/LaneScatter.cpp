@@ -76,6 +76,7 @@ bool ScatterPilotsInSameLanes(const ScatterTarget& target, ScatterRequest rq) {
     planRequest.beginRound = target.beginRound;
     planRequest.extraRounds = worthSpreading(rq) ? kExtraRounds : 0;
     planRequest.scorer = rq.scorer;
+    planRequest.tick = rq.tick;
     HeatOrderPlan plan = planHeatOrders(planRequest, target.trace);
 
     ByeLists chosen = ByeLists::Grouped;

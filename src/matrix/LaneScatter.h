@@ -3,6 +3,7 @@
 // order, spreads the byes, and writes the rounds of the bracket's matrix.
 
 #include "matrix/LaneLists.h"
+#include "matrix/ProgressTick.h"
 #include "matrix/TrialScorer.h"
 #include "ui/Clock.h"
 
@@ -22,6 +23,7 @@ struct ScatterRequest {
     bool rematrix = false;    // the spread lists are worth trying
     LaneSlack spreadSlack{};  // free slots per lane of the spread lists
     ScorerFactory scorer;     // empty: the program's own search
+    ProgressTick tick;
 };
 
 struct ScatterTarget {

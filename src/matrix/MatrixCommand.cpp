@@ -97,36 +97,63 @@ bool MatrixCommand::CheckPlanesReady(int bracket) {
     return true;
 }
 
-bool MatrixCommand::GenerateAllClasses(bool& heatsChanged) {
+bool MatrixCommand::generateBracket(GenerationContext& ctx, int bracket, bool& heatsChanged) {
     KORVARaceMatrix& rm = doc_.raceMatrix;
+    const int code = classCodeOf(doc_, bracket);
+    const std::string name = doc_.classNameOf(code);
+    trace_.line(kStars);
+    if (lockedBracket(doc_, bracket)) {
+        showMessage(doc_.services().ui, kLockedId, Icon::Warning, Buttons::Ok, Answer::Ok, name);
+        trace_.line(kVersion);
+        trace_.line("********* Matrix locked for class=" + name +
+                    " Cannot re-Matrix until unlocked *********");
+        trace_.line(kStars);
+        return true;
+    }
+    trace_.line(std::string("********* Program ") + kVersion);
+    trace_.line("********* Generate Matrix for class=" + name + " *********");
+    trace_.line(kStars);
+    if (!DoSingleMatrix(ctx, bracket, code, heatsChanged)) return false;
+    const auto i = static_cast<std::size_t>(bracket);
+    doc_.noteChange();
+    rm.PilotInfoChanged[i] = 0;
+    rm.Matrixed[i] = 1;
+    return true;
+}
+
+bool MatrixCommand::GenerateAllClasses(bool& heatsChanged) {
     doc_.recountChannels();
     trace_.newRun();
     trace_.line("Generate matrix for all classes");
     GenerationContext ctx{doc_, trace_, options_};
     for (int b = 0; b < kBracketCount; ++b) {
-        const auto i = static_cast<std::size_t>(b);
-        if (!rm.Selected[i]) continue;
-        const int code = classCodeOf(doc_, b);
-        const std::string name = doc_.classNameOf(code);
-        trace_.line(kStars);
-        if (lockedBracket(doc_, b)) {
-            showMessage(doc_.services().ui, kLockedId, Icon::Warning, Buttons::Ok, Answer::Ok,
-                        name);
-            trace_.line(kVersion);
-            trace_.line("********* Matrix locked for class=" + name +
-                        " Cannot re-Matrix until unlocked *********");
-            trace_.line(kStars);
-            continue;
-        }
-        trace_.line(std::string("********* Program ") + kVersion);
-        trace_.line("********* Generate Matrix for class=" + name + " *********");
-        trace_.line(kStars);
-        if (!DoSingleMatrix(ctx, b, code, heatsChanged)) return false;
-        doc_.noteChange();
-        rm.PilotInfoChanged[i] = 0;
-        rm.Matrixed[i] = 1;
+        if (!doc_.raceMatrix.Selected[static_cast<std::size_t>(b)]) continue;
+        if (!generateBracket(ctx, b, heatsChanged)) return false;
     }
     return true;
+}
+
+bool MatrixCommand::RegenerateOpenRounds(bool& heatsChanged) {
+    KORVARaceMatrix& rm = doc_.raceMatrix;
+    doc_.recountChannels();
+    trace_.newRun();
+    trace_.line("Generate matrix for all classes");
+    GenerationContext ctx{doc_, trace_, options_};
+    // Each bracket keeps its own length; the End Round of the last build stays as it was.
+    const int roundQuan = rm.RoundQuan;
+    bool generated = true;
+    for (int b = 0; b < kBracketCount && generated; ++b) {
+        const auto i = static_cast<std::size_t>(b);
+        const int rounds = static_cast<int>(rm.matrix(b).rounds.size());
+        const int firstOpen = firstOpenRound(rm.matrix(b));
+        if (!rm.Matrixed[i] || rm.BracketPilotCount[i] < 2 || firstOpen > rounds) continue;
+        rm.RoundQuan = rounds;
+        rm.BeginRound[i] = firstOpen;
+        generated = generateBracket(ctx, b, heatsChanged);
+    }
+    rm.RoundQuan = roundQuan;
+    doc_.services().ui.refreshViews(true);
+    return generated;
 }
 
 std::optional<MatrixForm> MatrixCommand::runForm(MatrixFormUser& forms, MatrixForm form) {

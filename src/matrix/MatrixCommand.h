@@ -28,6 +28,9 @@ public:
     bool BuildMatrix(MatrixFormUser& forms, bool& heatsChanged);
     // Generates every selected bracket from BeginRound to RoundQuan.
     bool GenerateAllClasses(bool& heatsChanged);
+    // Generates again the rounds not yet started of every matrixed bracket, each up to its
+    // last round (after a change of the lane rotation, say).
+    bool RegenerateOpenRounds(bool& heatsChanged);
     // True when every active pilot of the bracket has a safety-checked primary plane.
     bool CheckPlanesReady(int bracket);
 
@@ -38,6 +41,8 @@ private:
     std::optional<MatrixForm> runForm(MatrixFormUser& forms, MatrixForm form);
     // The waiver and paid warnings; false on Cancel.
     bool askExclusions(const MatrixForm& form, bool& includeNoWaiver, bool& includeUnpaid);
+    // One bracket with its traces, or its lock message; false when its generation failed.
+    bool generateBracket(GenerationContext& ctx, int bracket, bool& heatsChanged);
 
     KORVARaceDoc& doc_;
     MatrixTrace trace_;

@@ -34,6 +34,14 @@ MatrixFormCheck refuse(MatrixFormField field, int bracket, int id, std::string t
 
 }  // namespace
 
+int firstOpenRound(const KORVAMatrix& matrix) {
+    int lastStarted = 0;
+    for (std::size_t r = 0; r < matrix.rounds.size(); ++r) {
+        if (matrix.rounds[r]->anyComplete()) lastStarted = static_cast<int>(r) + 1;
+    }
+    return lastStarted + 1;
+}
+
 MatrixForm matrixFormDefaults(const KORVARaceDoc& doc) {
     const KORVARaceMatrix& rm = doc.raceMatrix;
     MatrixForm form;
@@ -52,16 +60,9 @@ MatrixForm matrixFormDefaults(const KORVARaceDoc& doc) {
             continue;
         }
         const int n = static_cast<int>(m.rounds.size());
-        int lastStarted = 0;
-        bool everyStarted = true;
-        for (int r = 0; r < n; ++r) {
-            if (m.rounds[static_cast<std::size_t>(r)]->anyComplete()) {
-                lastStarted = r + 1;
-            } else {
-                everyStarted = false;
-            }
-        }
-        row.beginRound = row.beginMin = lastStarted + 1;
+        const bool everyStarted = std::all_of(m.rounds.begin(), m.rounds.end(),
+                                              [](const auto& r) { return r->anyComplete(); });
+        row.beginRound = row.beginMin = firstOpenRound(m);
         row.beginMax = n + 1;
         form.endRound = everyStarted ? n + 1 : n;
     }

@@ -10,6 +10,7 @@
 
 namespace korva {
 
+class KORVAMatrix;
 class KORVARaceDoc;
 
 inline constexpr int kMaxEndRound = 32;
@@ -43,6 +44,9 @@ public:
     virtual ~MatrixFormUser() = default;
     virtual std::optional<MatrixForm> editMatrixForm(const MatrixForm& form) = 0;
 };
+
+// The round after the last round in which some heat is complete; 1 when none is.
+int firstOpenRound(const KORVAMatrix& matrix);
 
 // The form as first shown for the race.
 MatrixForm matrixFormDefaults(const KORVARaceDoc& doc);

@@ -129,6 +129,7 @@ bool prepareNewLanes(Generation& g, const ReadyField& field,
     in.attempts = power ? kPowerAttempts : kAttempts;
     in.powerBalancing = power;
     in.anyLane1Affinity = field.anyLane1Affinity;
+    in.tick = g.ctx.options.tick;
     const LaneAssignment best = assignLanes(in, g.doc.services().random);
     if (best.grouped.overflow > 0) {
         rq.heatsPerRound += best.grouped.overflow;
@@ -265,6 +266,7 @@ bool DoSingleMatrix(GenerationContext& ctx, int bracket, int classCode, bool& he
     rq.heatsPerRound = heatsPerRound(n, lanes, lq.maxConflicted);
     rq.rematrix = *rematrix;
     rq.scorer = ctx.options.scorer;
+    rq.tick = ctx.options.tick;
     g.trace.value("HeatsPerRound=", rq.heatsPerRound);
     if (refuseTooLarge(g, rq.heatsPerRound)) return false;
     matrix.LaneQuan = lanes;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "matrix/ProgressTick.h"
 #include "matrix/TrialScorer.h"
 
 namespace korva {
@@ -18,6 +19,7 @@ inline constexpr int kMaxHeatsPerRound = 64;
 struct GenerationOptions {
     std::optional<std::uint32_t> seed;  // replaces the clock as the seed of each generation
     ScorerFactory scorer;               // empty: the program's own search
+    ProgressTick tick;                  // called now and then while the lanes and rounds are built
 };
 
 struct GenerationContext {

@@ -81,6 +81,7 @@ HeatOrderPlan planHeatOrders(const PlanRequest& rq, MatrixTrace& trace) {
     int bestRolls = 0;
     int t = plan.firstIndex;
     for (int u = 1; t < end; ++u) {
+        tickProgress(rq.tick);
         if (H >= 2 && u >= 2) {
             const auto rolls = L == 4 ? tableRolls(H, u) : std::nullopt;
             if (H == 4) {

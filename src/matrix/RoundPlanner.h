@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "matrix/HeatOrder.h"
+#include "matrix/ProgressTick.h"
 #include "matrix/TrialScorer.h"
 
 namespace korva {
@@ -19,6 +20,7 @@ struct PlanRequest {
     int beginRound = 1;    // first round written; earlier rounds are replayed for statistics
     int extraRounds = 0;   // rounds planned past roundQuan to look for bye alignments
     ScorerFactory scorer;  // empty: the program's own
+    ProgressTick tick;     // once per planned round
 };
 
 // Orders and statistics by round index (round number - 1); indexes before the begin round

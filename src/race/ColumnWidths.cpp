@@ -1,10 +1,13 @@
 #include "race/ColumnWidths.h"
 
+#include <limits>
+
 namespace korva {
 
 namespace {
 constexpr const char* kViews = "Views";
 constexpr int kMaxPilotWidth = 200;
+constexpr int kNotStored = std::numeric_limits<int>::min();
 }  // namespace
 
 const std::vector<ColumnWidthKey>& pilotColumnWidths() {
@@ -38,7 +41,13 @@ int readPilotColumnWidth(const SettingsStore& s, const ColumnWidthKey& column) {
 }
 
 int readColumnWidth(const SettingsStore& s, const ColumnWidthKey& column) {
-    return s.getInt(kViews, column.key, column.width);
+    return storedColumnWidth(s, column).value_or(column.width);
+}
+
+std::optional<int> storedColumnWidth(const SettingsStore& s, const ColumnWidthKey& column) {
+    const int width = s.getInt(kViews, column.key, kNotStored);
+    if (width == kNotStored) return std::nullopt;
+    return width;
 }
 
 void storeColumnWidth(SettingsStore& s, const ColumnWidthKey& column, int width) {

@@ -1,6 +1,7 @@
 #pragma once
 // Stored column widths of the pilot, plane and heat lists ("Views").
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ const std::vector<ColumnWidthKey>& heatColumnWidths(bool cardLayout);
 int readPilotColumnWidth(const SettingsStore& settings, const ColumnWidthKey& column);
 // Plane and heat list widths are taken as stored.
 int readColumnWidth(const SettingsStore& settings, const ColumnWidthKey& column);
+// The stored width; nothing when the user never set one.
+std::optional<int> storedColumnWidth(const SettingsStore& settings, const ColumnWidthKey& column);
 void storeColumnWidth(SettingsStore& settings, const ColumnWidthKey& column, int width);
 
 }  // namespace korva

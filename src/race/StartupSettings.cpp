@@ -1,8 +1,5 @@
 #include "race/StartupSettings.h"
 
-#include <cstdio>
-
-#include "race/FileIo.h"
 #include "race/RaceDefaults.h"
 #include "ui/Messages.h"
 
@@ -54,11 +51,6 @@ void runFirstRunStages(SettingsStore& s, Interaction& ui,
 
 bool useOwnPointers(const SettingsStore& s) {
     return s.getInt(kPointer, kFlagPointer, 1) != 0;
-}
-
-void deleteTraceLog(const std::string& workingFolder) {
-    const std::string path = joinPath(workingFolder, kTraceLog);
-    if (fileExists(path)) std::remove(path.c_str());
 }
 
 }  // namespace korva

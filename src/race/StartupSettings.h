@@ -15,7 +15,6 @@ inline constexpr const char* kFirstTime = "First Time";
 inline constexpr const char* kClientWindow = "ClientWindow";
 inline constexpr const char* kPointer = "Pointer";
 inline constexpr const char* kFlagPointer = "FlagPointer";
-inline constexpr const char* kTraceLog = "KORVARaceMatrixDebug.log";
 
 // First-run stages of "First Time".
 inline constexpr int kFresh = 0;
@@ -43,8 +42,5 @@ void runFirstRunStages(SettingsStore& settings, Interaction& ui,
                        const std::function<bool()>& createShortcut);
 
 bool useOwnPointers(const SettingsStore& settings);
-
-// Removes the matrix trace log of the last session, if any.
-void deleteTraceLog(const std::string& workingFolder);
 
 }  // namespace korva

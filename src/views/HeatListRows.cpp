@@ -15,14 +15,10 @@ constexpr int kApra9Class = 0;
 }  // namespace
 
 std::vector<HeatListColumn> heatListColumns(HeatListLayout layout) {
-    const bool cards = layout == HeatListLayout::Cards;
-    const std::string prefix = cards ? "HeatsCard" : "HeatsSheet";
-    std::vector<HeatListColumn> columns = {{"Round.Heat", prefix + "IDWidth", 90},
-                                           {"Heat", prefix + "AbsWidth", 40}};
-    for (int lane = 1; lane <= 4; ++lane) {
-        columns.push_back({"Lane " + std::to_string(lane),
-                           prefix + "Lane" + std::to_string(lane) + "Width", cards ? 350 : 90});
-    }
+    const std::vector<ColumnWidthKey>& widths = heatColumnWidths(layout == HeatListLayout::Cards);
+    std::vector<HeatListColumn> columns = {{"Round.Heat", widths.at(0)}, {"Heat", widths.at(1)}};
+    for (std::size_t lane = 1; lane + 1 < widths.size(); ++lane)
+        columns.push_back({"Lane " + std::to_string(lane), widths.at(lane + 1)});
     return columns;
 }
 

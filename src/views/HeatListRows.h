@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "race/ColumnWidths.h"
+
 namespace korva {
 
 class KORVAHeat;
@@ -15,8 +17,7 @@ enum class HeatListLayout { Sheets = 0, Cards = 1 };
 
 struct HeatListColumn {
     std::string title;
-    std::string widthKey;  // in the "Views" settings section
-    int defaultWidth;
+    ColumnWidthKey width;  // stored in "Views", one key per layout
 };
 
 std::vector<HeatListColumn> heatListColumns(HeatListLayout layout);

@@ -2,10 +2,11 @@
 
 namespace korva::test {
 
-std::string AppFixture::sampleRace(const std::string& name, int pilots) {
+std::string AppFixture::sampleRace(const std::string& name, int pilots,
+                                   const std::function<void(KORVARaceDoc&)>& change) {
     samples::SampleSize size;
     size.pilots = pilots;
-    return sampleRace(name, size);
+    return sampleRace(name, size, change);
 }
 
 std::string AppFixture::sampleRace(const std::string& name, const samples::SampleSize& size,

@@ -38,8 +38,9 @@ protected:
         return app->start(QStringList{"korvarace"} + arguments);
     }
 
-    // A sample race of three classes with matrices, saved in the work folder.
-    std::string sampleRace(const std::string& name, int pilots = 9);
+    // A sample race of three classes with matrices, saved in the work folder after `change`.
+    std::string sampleRace(const std::string& name, int pilots = 9,
+                           const std::function<void(KORVARaceDoc&)>& change = {});
     // A sample race of that size, changed by `adjust` before it is saved.
     std::string sampleRace(const std::string& name, const samples::SampleSize& size,
                            const std::function<void(KORVARaceDoc&)>& adjust = {});

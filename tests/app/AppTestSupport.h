@@ -20,7 +20,8 @@ void screenshot(QWidget* widget, const QString& name);
 
 // Acts on modal dialogs as they come up, in order: each step names the dialog (its object
 // name) and what to do with it, once. A dialog out of order, or steps left when the driver is
-// done, fail the test; a dialog still open after the time-out is cancelled.
+// done, fail the test; a dialog still open after the time-out is cancelled. Busy dialogs
+// are left alone.
 class DialogDriver : public QObject {
     Q_OBJECT
 public:

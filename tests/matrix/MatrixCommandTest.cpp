@@ -192,5 +192,51 @@ TEST_F(BuildMatrixCommand, AFailingBracketStopsTheOthers) {
     EXPECT_EQ(race.user.refills, 1);
 }
 
+// A new lane rotation rebuilds the open rounds of every matrixed bracket and nothing else.
+TEST_F(BuildMatrixCommand, RegenerationRotatesTheOpenRoundsOnly) {
+    forms.steps.push_back(tickAll(5));
+    ASSERT_TRUE(build());
+    race.doc.raceMatrix.RoundQuan = 9;
+    KORVAHeat& started = *race.matrix(0).rounds[0]->heats[0];
+    started.complete = 1;
+    const std::array<std::int32_t, 4> startedLanes = started.lanePilot;
+
+    GenerationOptions seeded;
+    seeded.seed = 77;
+    int ticks = 0;
+    seeded.tick = [&ticks] { ++ticks; };
+    auto regenerate = [&] {
+        race.user.expect(251, Answer::Yes).expect(415, Answer::Yes).expect(415, Answer::Yes);
+        MatrixCommand command(race.doc, seeded);
+        bool changed = false;
+        EXPECT_TRUE(command.RegenerateOpenRounds(changed));
+        race.user.verifyDone();
+        race.user.asked.clear();
+        return lanePilots(race.matrix(0));
+    };
+    const auto unrotated = regenerate();
+    race.doc.faiClass = 1;
+    race.doc.rotateEvery = 1;
+    const auto rotated = regenerate();
+    EXPECT_GT(ticks, 0);  // the generator showed signs of life
+
+    EXPECT_EQ(race.matrix(0).rounds[0]->heats[0]->lanePilot, startedLanes);
+    EXPECT_EQ(race.doc.raceMatrix.RoundQuan, 9);
+    EXPECT_EQ(race.matrix(1).rounds.size(), 5u);
+    EXPECT_EQ(checkRounds(race.doc, 0, 2, 5), "");
+    EXPECT_EQ(race.matrix(0).LaneQuan, 4);
+    // Rotation counts from round 2, the first open one: one more lane each round.
+    ASSERT_EQ(rotated.size(), unrotated.size());
+    EXPECT_EQ(rotated[0], unrotated[0]);
+    EXPECT_EQ(rotated[1], unrotated[1]);
+    for (std::size_t r = 2; r < rotated.size(); ++r) {
+        const std::size_t shift = r - 1;
+        for (std::size_t at = 0; at < rotated[r].size(); at += 4) {
+            for (std::size_t l = 0; l < 4; ++l)
+                EXPECT_EQ(rotated[r][at + l], unrotated[r][at + (l + shift) % 4]) << r;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace korva::test

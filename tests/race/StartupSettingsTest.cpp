@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "race/FileIo.h"
 #include "race/RaceDefaults.h"
 #include "race/StartupSettings.h"
 #include "support/ScriptedInteraction.h"
-#include "support/TempFolder.h"
 
 namespace korva::test {
 namespace {
@@ -65,14 +63,6 @@ TEST(FirstRun, ClientWindowAndPointerReadTheirDefaultsWhenMissing) {
     EXPECT_TRUE(useOwnPointers(s));
     s.setInt("Pointer", "FlagPointer", 0);
     EXPECT_FALSE(useOwnPointers(s));
-}
-
-TEST(FirstRun, TraceLogOfTheLastSessionIsRemoved) {
-    TempFolder folder;
-    writeFileAtomically(folder.file("KORVARaceMatrixDebug.log"), {'x'});
-    deleteTraceLog(folder.path());
-    EXPECT_FALSE(fileExists(folder.file("KORVARaceMatrixDebug.log")));
-    deleteTraceLog(folder.path());  // absent: nothing happens
 }
 
 }  // namespace

@@ -72,6 +72,11 @@ TEST(ColumnWidths, PilotWidthsOutOfRangeFallBackOthersAreTakenAsStored) {
     EXPECT_EQ(readColumnWidth(s, plane), 900);
     EXPECT_EQ(heatColumnWidths(true).at(2).width, 350);
     EXPECT_EQ(heatColumnWidths(false).at(2).width, 90);
+    // Whether the user ever set a width, even a strange one.
+    const ColumnWidthKey& lane = heatColumnWidths(false).at(3);
+    EXPECT_EQ(storedColumnWidth(s, lane), std::nullopt);
+    storeColumnWidth(s, lane, 0);
+    EXPECT_EQ(storedColumnWidth(s, lane), 0);
 }
 
 }  // namespace

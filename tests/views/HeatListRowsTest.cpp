@@ -82,5 +82,19 @@ TEST_F(HeatListRows, TheFilterKeepsOneBracketAndBlanksStopAtThirtyOne) {
     EXPECT_EQ(roundHeatText(1, 1, "Q40"), "1.1 Q40");
 }
 
+TEST_F(HeatListRows, EachColumnTitleGoesWithTheWidthKeyOfItsLayout) {
+    const auto sheets = heatListColumns(HeatListLayout::Sheets);
+    const auto cards = heatListColumns(HeatListLayout::Cards);
+    ASSERT_EQ(sheets.size(), 6u);
+    ASSERT_EQ(cards.size(), 6u);
+    EXPECT_EQ(sheets[1].title, "Heat");
+    EXPECT_STREQ(sheets[1].width.key, "HeatsSheetAbsWidth");
+    EXPECT_EQ(sheets[2].title, "Lane 1");
+    EXPECT_STREQ(sheets[2].width.key, "HeatsSheetLane1Width");
+    EXPECT_EQ(sheets[5].title, "Lane 4");
+    EXPECT_STREQ(cards[5].width.key, "HeatsCardLane4Width");
+    EXPECT_EQ(cards[5].width.width, 350);
+}
+
 }  // namespace
 }  // namespace korva::test
