@@ -12,17 +12,6 @@
 
 namespace korva::test {
 
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "korva-matrix-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-    path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
 Answer AnsweringInteraction::ask(const Message& message) {
     asked.push_back(message.id);
     if (auto it = answers.find(message.id); it != answers.end()) return it->second;

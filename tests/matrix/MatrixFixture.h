@@ -10,6 +10,7 @@
 #include "matrix/MatrixTrace.h"
 #include "race/KORVARaceDoc.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TempFolder.h"
 #include "ui/Clock.h"
 #include "ui/SettingsStore.h"
 
@@ -21,19 +22,6 @@ inline constexpr bool kSanitized = true;
 #else
 inline constexpr bool kSanitized = false;
 #endif
-
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
 
 // Answers every question: from a map by message number, else Yes (OK for OK boxes).
 class AnsweringInteraction : public Interaction {
