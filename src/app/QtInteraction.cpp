@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/FormDialog.h"
 #include "app/QtText.h"
 
 namespace korva {
@@ -21,8 +22,7 @@ QMessageBox::StandardButton toQt(Answer a) {
 
 Answer QtInteraction::ask(const Message& message) {
     // Over an open dialog when there is one, so the box never hides behind it.
-    QWidget* modal = QApplication::activeModalWidget();
-    QMessageBox box(modal ? modal : parent_.data());
+    QMessageBox box(formParent(parent_.data()));
     box.setObjectName(QStringLiteral("message"));
     box.setWindowTitle(QStringLiteral("KORVARace"));
     box.setText(korva::toQt(message.text));

@@ -1,16 +1,13 @@
 #include "app/QtMatrixForms.h"
 
-#include <QApplication>
-
+#include "app/FormDialog.h"
 #include "app/MatrixDialog.h"
 
 namespace korva {
 
 std::optional<MatrixForm> QtMatrixForms::editMatrixForm(const MatrixForm& form) {
-    QWidget* modal = QApplication::activeModalWidget();
-    MatrixDialog dialog(form, ui_, modal ? modal : parent_.data());
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.values();
+    MatrixDialog dialog(form, ui_, formParent(parent_.data()));
+    return runForm(dialog);
 }
 
 }  // namespace korva

@@ -1,7 +1,6 @@
 #include "cli/Commands.h"
 
 #include <algorithm>
-#include <cctype>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -13,6 +12,7 @@
 #include "race/FileIo.h"
 #include "race/KORVAPilotMaster.h"
 #include "race/KORVARaceDoc.h"
+#include "ui/TextCase.h"
 
 namespace korva {
 
@@ -23,12 +23,7 @@ constexpr const char* kUsage =
     "       korva resave IN OUT        load a race file and save it in the current layout\n"
     "       korva matrix FILE ...      build the heat matrix of a race file (see matrix --help)\n";
 
-bool isMasterFile(const std::string& path) {
-    std::string ext = path.size() >= 4 ? path.substr(path.size() - 4) : "";
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".kvp";
-}
+bool isMasterFile(const std::string& path) { return endsWithNoCase(path, ".kvp"); }
 
 int dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1) {

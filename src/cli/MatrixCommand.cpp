@@ -1,7 +1,6 @@
 #include "cli/MatrixCommand.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <map>
 #include <optional>
@@ -12,6 +11,7 @@
 #include "matrix/MatrixCommand.h"
 #include "race/FileIo.h"
 #include "race/KORVARaceDoc.h"
+#include "ui/TextCase.h"
 
 namespace korva {
 
@@ -44,12 +44,6 @@ struct MatrixCliOptions {
     std::map<int, Answer> answers;
 };
 
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
 template <typename T>
 bool parseNumber(const std::string& text, T& value) {
     const char* end = text.data() + text.size();
@@ -71,7 +65,7 @@ std::vector<std::string> splitList(const std::string& text) {
 std::optional<Answer> parseAnswer(const std::string& text) {
     static const std::map<std::string, Answer> kAnswers = {
         {"yes", Answer::Yes}, {"no", Answer::No}, {"cancel", Answer::Cancel}, {"ok", Answer::Ok}};
-    const auto it = kAnswers.find(lower(text));
+    const auto it = kAnswers.find(lowerCased(text));
     if (it == kAnswers.end()) return std::nullopt;
     return it->second;
 }
@@ -148,8 +142,8 @@ std::optional<std::string> parseArgs(const std::vector<std::string>& args, Matri
 // The bracket a user's word names: its number, or its name or form label.
 int bracketNamed(const KORVARaceDoc& doc, const MatrixForm& form, const std::string& word) {
     for (int b = 0; b < kBracketCount; ++b) {
-        if (word == std::to_string(b) || lower(word) == lower(doc.bracketName(b)) ||
-            lower(word) == lower(form.rows[static_cast<std::size_t>(b)].label)) {
+        if (word == std::to_string(b) || lowerCased(word) == lowerCased(doc.bracketName(b)) ||
+            lowerCased(word) == lowerCased(form.rows[static_cast<std::size_t>(b)].label)) {
             return b;
         }
     }

@@ -1,8 +1,9 @@
 #include "race/Archive.h"
 
 #include <algorithm>
-#include <cctype>
 #include <limits>
+
+#include "ui/TextCase.h"
 
 namespace korva {
 
@@ -164,10 +165,7 @@ std::string Archive::readString() {
 }
 
 bool Archive::readBoolText() {
-    std::string s = readString();
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s == "TRUE";
+    return equalsNoCase(readString(), "TRUE");
 }
 
 std::int32_t Archive::readNumberText() { return leadingNumber(readString()); }

@@ -38,21 +38,21 @@ std::array<WingFlagPicture, 4> wingFlagPictures(const std::array<int, 4>& flagLa
 
 FormOutcome checkRotation(Interaction& ui, FaiRotationForm& form, RotationContext& context) {
     if (!checkRange(ui, form.rotateEvery, 0, kMaxRotateEvery)) {
-        return FormOutcome::again(FormField::RotateEvery);
+        return FormOutcome::retry(FormField::RotateEvery);
     }
     const int every = form.rotateEvery;
     if (every > 0) {
         const bool laneColors = form.rotationKind == 0;
         const int id = laneColors ? (every == 1 ? kLaneColorsEveryRound : kLaneColorsEveryN)
                                   : (every == 1 ? kWingFlagsEveryRound : kWingFlagsEveryN);
-        if (!confirm(ui, id, every)) return FormOutcome::again(FormField::RotateEvery);
+        if (!confirm(ui, id, every)) return FormOutcome::retry(FormField::RotateEvery);
     }
     context.regenerate = false;
     if (context.changing && context.anyMatrixed && every != context.storedRotateEvery) {
         if (!askYesNo(ui, kRotationChanged, Icon::Question, Answer::Yes, context.storedRotateEvery,
                       every)) {
             form.rotateEvery = context.storedRotateEvery;
-            return FormOutcome::again(FormField::RotateEvery);
+            return FormOutcome::retry(FormField::RotateEvery);
         }
         context.regenerate = true;
     }
@@ -62,7 +62,7 @@ FormOutcome checkRotation(Interaction& ui, FaiRotationForm& form, RotationContex
 FormOutcome checkChannelLimits(Interaction& ui, ChannelLimitForm& form) {
     for (std::size_t b = 0; b < form.limits.size(); ++b) {
         if (form.shown[b] && !checkRange(ui, form.limits[b], 0, kMaxChannelLimit)) {
-            return FormOutcome::again(FormField::ChannelLimits);
+            return FormOutcome::retry(FormField::ChannelLimits);
         }
     }
     return FormOutcome::accept();
@@ -70,7 +70,7 @@ FormOutcome checkChannelLimits(Interaction& ui, ChannelLimitForm& form) {
 
 FormOutcome checkRoundQuantity(Interaction& ui, RoundQuantityForm& form) {
     if (!checkRange(ui, form.rounds, 1, kMaxRounds)) {
-        return FormOutcome::again(FormField::RoundQuantity);
+        return FormOutcome::retry(FormField::RoundQuantity);
     }
     return FormOutcome::accept();
 }

@@ -3,19 +3,24 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 
 namespace korva {
 
 class Interaction;
 
-// Accepted, or to be shown again with the cursor in the named field.
-struct FormCheck {
+// What a form's OK button leads to: close with the values, or show the form again with
+// the cursor in the named field. Forms name their fields by text or by an enum of their own.
+template <typename Field>
+struct FormVerdict {
     bool accepted = true;
-    std::string focus;
+    Field focus{};
 
-    static FormCheck accept() { return {}; }
-    static FormCheck retry(std::string field) { return {false, std::move(field)}; }
+    static FormVerdict accept() { return {}; }
+    static FormVerdict retry(Field field) { return {false, std::move(field)}; }
 };
+
+using FormCheck = FormVerdict<std::string>;
 
 // Removes blanks, tabs and line breaks at both ends.
 std::string trimmed(const std::string& text);

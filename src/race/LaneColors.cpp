@@ -1,9 +1,9 @@
 #include "race/LaneColors.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "ui/Strings.h"
+#include "ui/TextCase.h"
 
 namespace korva {
 
@@ -14,12 +14,7 @@ constexpr int kNameIds[kLaneColorCount] = {405, 398, 404, 400};
 constexpr int kBlueCodeId = 395;
 constexpr int kBlueNameId = 399;
 
-bool sameCode(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
-}
+bool sameCode(std::string_view a, std::string_view b) { return equalsNoCase(a, b); }
 
 }  // namespace
 

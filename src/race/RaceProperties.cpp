@@ -1,12 +1,12 @@
 #include "race/RaceProperties.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "race/KORVARaceDoc.h"
 #include "race/LaneColors.h"
 #include "race/RaceDefaults.h"
 #include "ui/Strings.h"
+#include "ui/TextCase.h"
 
 namespace korva {
 
@@ -14,13 +14,6 @@ using namespace defaults;
 
 namespace {
 constexpr const char* kExtension = ".kvr";
-
-std::string trimmed(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    const auto last = s.find_last_not_of(" \t\r\n");
-    return s.substr(first, last - first + 1);
-}
 
 // Values the form shows as they are stored: the document's field and the form's.
 struct BoolField {
@@ -71,13 +64,7 @@ const TextField kTextFields[] = {
     {&KORVARaceDoc::printTitleFont, &RaceProperties::printTitleFont},
 };
 
-bool endsWithExtension(const std::string& name) {
-    const std::string ext = kExtension;
-    if (name.size() < ext.size()) return false;
-    return std::equal(
-        ext.begin(), ext.end(), name.end() - static_cast<long>(ext.size()),
-        [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
-}
+bool endsWithExtension(const std::string& name) { return endsWithNoCase(name, kExtension); }
 }  // namespace
 
 RaceProperties propertiesFromDefaults(const SettingsStore& s) {

@@ -38,21 +38,21 @@ void changeRace(RacePropertiesHost& host, KORVARaceDoc& race, RaceProperties val
 FormOutcome RacePropertiesCheck::checkFields(RaceProperties& v) {
     Interaction& ui = host_.services.ui;
     for (int lane : v.flagLanes) {
-        if (!checkRange(ui, lane, 1, 4)) return FormOutcome::again(FormField::FlagLanes);
+        if (!checkRange(ui, lane, 1, 4)) return FormOutcome::retry(FormField::FlagLanes);
     }
     if (!checkRange(ui, v.awardPlaces, 0, kMaxAwardPlaces)) {
-        return FormOutcome::again(FormField::AwardPlaces);
+        return FormOutcome::retry(FormField::AwardPlaces);
     }
     if (!checkRange(ui, v.saveReminder, 0, kMaxSaveReminder)) {
-        return FormOutcome::again(FormField::SaveReminder);
+        return FormOutcome::retry(FormField::SaveReminder);
     }
     if (std::set<int>(v.flagLanes.begin(), v.flagLanes.end()).size() != v.flagLanes.size()) {
         showWarning(ui, kLanesDiffer);
-        return FormOutcome::again(FormField::FlagLanes);
+        return FormOutcome::retry(FormField::FlagLanes);
     }
     if (!anyClassTicked(v)) {
         showWarning(ui, kNoClass);
-        return FormOutcome::again(FormField::Classes);
+        return FormOutcome::retry(FormField::Classes);
     }
     return FormOutcome::accept();
 }
@@ -62,11 +62,11 @@ FormOutcome RacePropertiesCheck::checkFileName(const RaceProperties& v) {
     path_ = korva::newRacePath(v.fileName, host_.newRaceFolder);
     if (path_.empty()) {
         showWarning(ui, str::kMustEnter, std::string(text(str::kRaceFileNameField)));
-        return FormOutcome::again(FormField::FileName);
+        return FormOutcome::retry(FormField::FileName);
     }
     if (fileExists(path_)) {
         showWarning(ui, str::kFileExists);
-        return FormOutcome::again(FormField::FileName);
+        return FormOutcome::retry(FormField::FileName);
     }
     return FormOutcome::accept();
 }
@@ -122,9 +122,9 @@ FormOutcome RacePropertiesCheck::operator()(RaceProperties& v) {
         if (FormOutcome out = checkFileName(v); !out.accepted) return out;
     }
     if (v.limitChannels && !askChannelLimits(v))
-        return FormOutcome::again(FormField::LimitChannels);
-    if (v.faiClass && !askFaiForms(v)) return FormOutcome::again(FormField::None);
-    if (creating_ && !createRace(v)) return FormOutcome::again(FormField::FileName);
+        return FormOutcome::retry(FormField::LimitChannels);
+    if (v.faiClass && !askFaiForms(v)) return FormOutcome::retry(FormField::None);
+    if (creating_ && !createRace(v)) return FormOutcome::retry(FormField::FileName);
     return FormOutcome::accept();
 }
 

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "race/FormChecks.h"
+
 namespace korva {
 
 // Where a form that refused its input puts the focus when it shows again.
@@ -24,14 +26,7 @@ enum class FormField {
     RoundQuantity,
 };
 
-// What a form's OK button leads to: close with the values, or stay open.
-struct FormOutcome {
-    bool accepted = true;
-    FormField focus = FormField::None;
-
-    static FormOutcome accept() { return {}; }
-    static FormOutcome again(FormField field) { return {false, field}; }
-};
+using FormOutcome = FormVerdict<FormField>;
 
 // Called when the user presses OK; may ask questions and adjust the values it is given.
 template <typename T>
