@@ -7,7 +7,7 @@
 #include <QImage>
 
 #include "app/AppCommands.h"
-#include "app/KORVAPilotView.h"
+#include "app/views/KORVAPilotView.h"
 #include "samples/FullRace.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "app/AppCommands.h"
 
-#include "app/ToolIcons.h"
+#include "app/pictures/ToolIcons.h"
 
 namespace korva {
 

@@ -13,12 +13,12 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/KORVAHeatView.h"
+#include "app/views/KORVAHeatView.h"
 #include "app/MainMenus.h"
-#include "app/KORVAPilotView.h"
-#include "app/KORVAPlaneView.h"
-#include "app/ToolIcons.h"
-#include "app/ZelMDIClientPaint.h"
+#include "app/views/KORVAPilotView.h"
+#include "app/views/KORVAPlaneView.h"
+#include "app/pictures/ToolIcons.h"
+#include "app/pictures/ZelMDIClientPaint.h"
 #include "race/KORVARaceDoc.h"
 
 namespace korva {

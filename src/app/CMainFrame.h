@@ -7,9 +7,9 @@
 #include <functional>
 
 #include "app/AppCommands.h"
-#include "app/RaceWindow.h"
-#include "race/StartupSettings.h"
-#include "race/WindowPlacement.h"
+#include "app/views/RaceWindow.h"
+#include "session/StartupSettings.h"
+#include "session/WindowPlacement.h"
 
 class QLabel;
 class QMdiSubWindow;

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "app/CMainFrame.h"
-#include "app/PointerShapes.h"
+#include "app/pictures/PointerShapes.h"
 #include "race/KORVARaceDoc.h"
-#include "race/RecentFiles.h"
+#include "session/RecentFiles.h"
 
 namespace korva {
 

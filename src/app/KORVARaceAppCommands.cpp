@@ -10,11 +10,11 @@
 #include "app/AppInteraction.h"
 #include "app/KORVARaceApp.h"
 #include "app/QtText.h"
-#include "app/ToolIcons.h"
-#include "app/ZelMDIClientPaint.h"
+#include "app/pictures/ToolIcons.h"
+#include "app/pictures/ZelMDIClientPaint.h"
 #include "race/FileIo.h"
-#include "race/RaceProperties.h"
-#include "race/RacePropertiesEditor.h"
+#include "properties/RaceProperties.h"
+#include "properties/RacePropertiesEditor.h"
 #include "ui/Messages.h"
 
 namespace korva {

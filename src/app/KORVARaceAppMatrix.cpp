@@ -4,10 +4,10 @@
 #include <QStatusBar>
 
 #include "app/AppInteraction.h"
-#include "app/KORVAHeatView.h"
+#include "app/views/KORVAHeatView.h"
 #include "app/KORVARaceApp.h"
-#include "app/MatrixProgress.h"
-#include "app/QtMatrixForms.h"
+#include "app/dialogs/MatrixProgress.h"
+#include "app/dialogs/QtMatrixForms.h"
 #include "matrix/MatrixCommand.h"
 
 namespace korva {

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "app/AppCommands.h"
-#include "app/RaceWindow.h"
+#include "app/views/RaceWindow.h"
 
 class QMenu;
 class QMenuBar;

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "app/FormDialog.h"
+#include "app/dialogs/FormDialog.h"
 #include "app/QtText.h"
 
 namespace korva {

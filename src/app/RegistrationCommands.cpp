@@ -1,10 +1,10 @@
 #include "app/RegistrationCommands.h"
 
-#include "app/KORVAPlaneView.h"
+#include "app/views/KORVAPlaneView.h"
 #include "app/KORVARaceApp.h"
-#include "app/RaceListView.h"
-#include "race/PilotRegistration.h"
-#include "race/PlaneRegistration.h"
+#include "app/views/RaceListView.h"
+#include "registration/PilotRegistration.h"
+#include "registration/PlaneRegistration.h"
 #include "views/PilotListRows.h"
 
 namespace korva {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "race/ColumnWidths.h"
+#include "session/ColumnWidths.h"
 
 namespace korva {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "race/StandingsSource.h"
-#include "race/ColumnWidths.h"
+#include "session/ColumnWidths.h"
 
 namespace korva {
 

@@ -13,7 +13,7 @@
 
 #include "AppFixture.h"
 #include "AppTestSupport.h"
-#include "app/KORVAHeatView.h"
+#include "app/views/KORVAHeatView.h"
 #include "race/FileIo.h"
 #include "ui/Strings.h"
 

@@ -3,8 +3,8 @@
 
 #include <QStringList>
 
-#include "app/KORVAPilotView.h"
-#include "app/KORVAPlaneView.h"
+#include "app/views/KORVAPilotView.h"
+#include "app/views/KORVAPlaneView.h"
 #include "app/KORVARaceApp.h"
 
 namespace korva::test {

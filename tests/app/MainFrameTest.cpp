@@ -10,7 +10,7 @@
 #include "AppFixture.h"
 #include "AppTestSupport.h"
 #include "app/CMainFrame.h"
-#include "app/ZelMDIClientPaint.h"
+#include "app/pictures/ZelMDIClientPaint.h"
 
 namespace korva::test {
 namespace {

@@ -7,7 +7,7 @@
 #include <QPainter>
 
 #include "AppTestSupport.h"
-#include "app/PointerShapes.h"
+#include "app/pictures/PointerShapes.h"
 #include "app/QtSettingsStore.h"
 #include "support/TempFolder.h"
 

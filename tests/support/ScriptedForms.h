@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "race/RegistrationForms.h"
+#include "registration/RegistrationForms.h"
 
 namespace korva::test {
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "race/RacePropertiesForm.h"
+#include "properties/RacePropertiesForm.h"
 
 namespace korva::test {
 

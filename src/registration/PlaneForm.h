@@ -1,0 +1,47 @@
+#pragma once
+// The plane form: its fields, how it is filled from and applied to a plane, and its checks.
+
+#include <string>
+#include <vector>
+
+#include "ui/FormChecks.h"
+
+namespace korva {
+
+class Interaction;
+class KORVAPlane;
+class KORVARaceDoc;
+
+struct PlaneForm {
+    std::string type;
+    std::string mainColor;
+    std::string engine;
+    int pilotNumber = 0;
+    bool safetyChecked = false;
+    bool backup = false;
+
+    bool operator==(const PlaneForm&) const = default;
+};
+
+namespace planefield {
+inline constexpr const char* kPilotNumber = "pilotNumber";
+}
+
+struct PlaneFormSetup {
+    std::string title;
+    int pilotNumberMax = 1;  // the highest pilot number in use (at least 1)
+    // What the three editable lists offer: the values already used in the race.
+    std::vector<std::string> types;
+    std::vector<std::string> colors;
+    std::vector<std::string> engines;
+    std::string focus;
+};
+
+PlaneForm planeFormFrom(const KORVAPlane& plane);
+void applyPlaneForm(const PlaneForm& form, KORVAPlane& plane);
+PlaneFormSetup planeFormSetup(const KORVARaceDoc& doc, const std::string& title);
+
+// Trims the texts and refuses a pilot number out of range.
+FormCheck checkPlaneForm(PlaneForm& form, const PlaneFormSetup& setup, Interaction& ui);
+
+}  // namespace korva
