@@ -1,14 +1,13 @@
 #pragma once
 // The checks of the Enter Results form when the user presses OK.
 
+#include <optional>
 #include <vector>
 
 #include "scoring/HeatResultForm.h"
 #include "ui/Interaction.h"
 
 namespace korva {
-
-class Interaction;
 
 // A question of the checks, told apart by its message and the lanes it names.
 struct HeatResultQuestion {
