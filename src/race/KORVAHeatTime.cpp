@@ -1,6 +1,7 @@
 #include "race/KORVAHeatTime.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "race/Archive.h"
 #include "ui/Format.h"
@@ -61,8 +62,10 @@ void KORVAHeatTime::Serialize(Archive& ar) {
 std::int32_t faiScore(std::int32_t t, std::int32_t n) {
     constexpr std::int32_t kWorst = 20000;
     if (n <= 0) return std::min(t, kWorst);
-    if (n == 1) return std::min(t + (t + 5) / 10, kWorst);
-    return kWorst;
+    if (n > 1 || t >= kWorst) return kWorst;
+    // Wide arithmetic: a time read from a damaged file may be anywhere in the int range.
+    const std::int64_t penalised = std::int64_t{t} + (std::int64_t{t} + 5) / 10;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(penalised, INT32_MIN, kWorst));
 }
 
 }  // namespace korva

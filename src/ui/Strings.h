@@ -20,6 +20,27 @@ inline constexpr int kEnterNoMoreThan = 70101;
 inline constexpr int kEnterIntegerBetween = 70102;
 inline constexpr int kNoFreePilotNumber = 70103;
 inline constexpr int kDeletePilotTitle = 70104;
+// Result entry: the form checks, then the form texts.
+inline constexpr int kInvalidTime = 70120;
+inline constexpr int kTooManyCuts = 70121;
+inline constexpr int kInvalidMinutes = 70122;
+inline constexpr int kInvalidSeconds = 70123;
+inline constexpr int kInvalidHundredths = 70124;
+inline constexpr int kTimeTooLow = 70125;
+inline constexpr int kFinishRange = 70126;
+inline constexpr int kMaxCutsWithFinish = 70127;
+inline constexpr int kFinishDuplicate = 70128;
+inline constexpr int kAllTimesZero = 70129;
+inline constexpr int kSomeTimesZero = 70130;
+inline constexpr int kFinishTimesDisagree = 70131;
+inline constexpr int kEnterResultsTitle = 70132;
+inline constexpr int kRoundHeat = 70133;
+inline constexpr int kVerifyScoresTitle = 70134;
+inline constexpr int kVerifyScoresText = 70135;
+inline constexpr int kEnterScoresTitle = 70136;
+inline constexpr int kEnterScoresText = 70137;
+inline constexpr int kCuts = 70138;
+inline constexpr int kInfringements = 70139;
 // Heat matrix.
 inline constexpr int kKeepLanesNoFirstRound = 70201;
 inline constexpr int kNoWaiverWarning = 70202;
