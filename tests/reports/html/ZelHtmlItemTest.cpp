@@ -37,19 +37,11 @@ TEST(ZelHtmlText, WritesOnlyTheFontAttributesThatDifferFromTheBaseFont) {
     EXPECT_EQ(rendered(text), "<FONT COLOR=RED SIZE=+1 FACE=\"Arial\">Ann</FONT>");
     text.SetFontColor("Black");
     text.SetFont("VERDANA");
-    EXPECT_EQ(rendered(text), "<FONT SIZE=+1>Ann</FONT>");
-}
-
-TEST(ZelHtmlText, NestsBoldAndSmallInsideTheWrapperAndRendersTheSameTwice) {
-    ZelHtmlText text("x");
     text.SetBold(1);
     text.SetSmall(2);
-    text.SetFontSize("1");
     const std::string once = rendered(text);
-    EXPECT_EQ(once, "<CENTER><FONT SIZE=1><B><SMALL><SMALL>x</SMALL></SMALL></B></FONT></CENTER>");
+    EXPECT_EQ(once, "<FONT SIZE=+1><B><SMALL><SMALL>Ann</SMALL></SMALL></B></FONT>");
     EXPECT_EQ(rendered(text), once);
-    text.SetText("y");
-    EXPECT_EQ(rendered(text, 1), "<FONT SIZE=1><B><SMALL><SMALL>y</SMALL></SMALL></B></FONT>");
 }
 
 TEST(ZelHtmlImage, QuotesTheSourceAndWritesTheBorder) {
