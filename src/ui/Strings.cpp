@@ -144,6 +144,13 @@ constexpr Entry kEntries[] = {
     {70306, "Race File Name"},
     {70307, "Version 1.2.0"},
     {70308, "Close the heat window before opening another race."},
+    {70900, "Can't open file %s, error = %s\n"},
+    {70901, "First"},
+    {70902, "Second"},
+    {70903, "Third"},
+    {70904, "Discard"},
+    {70905, "Cut"},
+    {70906, "Infringe"},
 };
 
 }  // namespace

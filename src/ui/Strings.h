@@ -61,6 +61,14 @@ inline constexpr int kMasterReadFailed = 70305;
 inline constexpr int kRaceFileNameField = 70306;
 inline constexpr int kVersion = 70307;
 inline constexpr int kOpenRefusedHeats = 70308;
+// Report pages: the page writer and the colour legends.
+inline constexpr int kCannotOpenPage = 70900;
+inline constexpr int kLegendFirst = 70901;
+inline constexpr int kLegendSecond = 70902;
+inline constexpr int kLegendThird = 70903;
+inline constexpr int kLegendDiscard = 70904;
+inline constexpr int kLegendCut = 70905;
+inline constexpr int kLegendInfringe = 70906;
 }  // namespace str
 
 // The text of a numbered entry; empty when the table has none.
