@@ -28,6 +28,7 @@ public:
 
     // ARGS without the program name. Help goes to the output stream with status 0; a
     // command line not understood gets one sentence on the error stream and kUsageStatus.
+    // Once per tool: the commands keep the option values they were given.
     int run(const std::vector<std::string>& args);
 
 private:
