@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <utility>
 
 #include "cli/ConsoleInteraction.h"
 #include "race/RaceServices.h"
@@ -13,7 +14,8 @@
 namespace korva {
 
 struct CliSession {
-    explicit CliSession(std::ostream& err) : ui(err), services(ui, clock, settings) {}
+    explicit CliSession(std::ostream& err, AnswerMap answers = {})
+        : ui(err, std::move(answers)), services(ui, clock, settings) {}
     ConsoleInteraction ui;
     SystemClock clock;
     MemorySettingsStore settings;

@@ -4,14 +4,19 @@
 
 #include <iosfwd>
 #include <map>
+#include <utility>
 
 #include "ui/Interaction.h"
 
 namespace korva {
 
+// The answers given on the command line, by message id.
+using AnswerMap = std::map<int, Answer>;
+
 class ConsoleInteraction final : public Interaction {
 public:
-    explicit ConsoleInteraction(std::ostream& err) : err_(err) {}
+    explicit ConsoleInteraction(std::ostream& err, AnswerMap answers = {})
+        : err_(err), answers_(std::move(answers)) {}
     void setAnswer(int messageId, Answer answer) { answers_[messageId] = answer; }
 
     Answer ask(const Message& message) override;
@@ -21,7 +26,7 @@ public:
 
 private:
     std::ostream& err_;
-    std::map<int, Answer> answers_;
+    AnswerMap answers_;
 };
 
 }  // namespace korva

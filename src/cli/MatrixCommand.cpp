@@ -1,12 +1,15 @@
 #include "cli/MatrixCommand.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
-#include <charconv>
 #include <map>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <set>
 
+#include "cli/CliContext.h"
+#include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "matrix/MatrixCommand.h"
 #include "race/FileIo.h"
@@ -17,21 +20,6 @@ namespace korva {
 
 namespace {
 
-constexpr const char* kMatrixUsage =
-    "usage: korva matrix FILE [OPTIONS]\n"
-    "Builds the heat matrix of the race file FILE as the Build heat matrix command does, and\n"
-    "saves the file when the build succeeds. Every message is written to standard error.\n"
-    "  --end-round N         build up to round N (1..32; default: the form's default)\n"
-    "  --begin-round N       first round to build for every chosen bracket\n"
-    "  --begin-round B=N     first round to build for bracket B only\n"
-    "  --brackets LIST       brackets to build, by number (0, 1, 2) or name (424, APRA, 426,\n"
-    "                        Q40, ...), comma separated; default: every bracket offered\n"
-    "  --no-inform           do not warn about pilots without waiver or payment\n"
-    "  --seed N              seed of the random generator instead of the clock\n"
-    "  --answer ID=ANSWER    answer message ID with yes, no, cancel or ok (default: yes)\n"
-    "  --output OUT          save to OUT instead of FILE\n"
-    "Exit status: 0 built and saved, 1 not built or not saved, 2 usage error.\n";
-
 struct MatrixCliOptions {
     std::string file;
     std::string output;
@@ -41,15 +29,8 @@ struct MatrixCliOptions {
     std::vector<std::string> brackets;
     bool inform = true;
     std::optional<std::uint32_t> seed;
-    std::map<int, Answer> answers;
+    AnswerMap answers;
 };
-
-template <typename T>
-bool parseNumber(const std::string& text, T& value) {
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end && !text.empty();
-}
 
 std::vector<std::string> splitList(const std::string& text) {
     std::vector<std::string> items;
@@ -62,81 +43,59 @@ std::vector<std::string> splitList(const std::string& text) {
     return items;
 }
 
-std::optional<Answer> parseAnswer(const std::string& text) {
-    static const std::map<std::string, Answer> kAnswers = {
-        {"yes", Answer::Yes}, {"no", Answer::No}, {"cancel", Answer::Cancel}, {"ok", Answer::Ok}};
-    const auto it = kAnswers.find(lowerCased(text));
-    if (it == kAnswers.end()) return std::nullopt;
-    return it->second;
-}
-
-// One option with its value; an error text when it is not understood.
-std::optional<std::string> parseOption(const std::string& name, const std::string& value,
-                                       MatrixCliOptions& o) {
-    if (name == "--end-round" || name == "--rounds") {
-        int n = 0;
-        if (!parseNumber(value, n)) return "--end-round needs a number";
-        o.endRound = n;
-    } else if (name == "--begin-round") {
-        const std::size_t eq = value.find('=');
-        int n = 0;
-        if (!parseNumber(eq == std::string::npos ? value : value.substr(eq + 1), n)) {
-            return "--begin-round needs N or BRACKET=N";
-        }
-        if (eq == std::string::npos) {
-            o.beginRound = n;
-        } else {
-            o.bracketBegin[value.substr(0, eq)] = n;
-        }
-    } else if (name == "--brackets") {
-        o.brackets = splitList(value);
-        if (o.brackets.empty()) return "--brackets needs a list";
-    } else if (name == "--seed") {
-        std::uint32_t n = 0;
-        if (!parseNumber(value, n)) return "--seed needs a number from 0 to 4294967295";
-        o.seed = n;
-    } else if (name == "--answer") {
-        const std::size_t eq = value.find('=');
-        int id = 0;
-        const auto answer =
-            eq == std::string::npos ? std::nullopt : parseAnswer(value.substr(eq + 1));
-        if (!answer || !parseNumber(value.substr(0, eq), id))
-            return "--answer needs ID=yes|no|cancel|ok";
-        o.answers[id] = *answer;
-    } else if (name == "--output") {
-        o.output = value;
+// "--begin-round N" for every bracket or "--begin-round B=N" for one; the last one given wins.
+void addBeginRound(MatrixCliOptions& o, const std::string& value) {
+    const std::size_t eq = value.find('=');
+    const auto round = wholeNumber(eq == std::string::npos ? value : value.substr(eq + 1));
+    if (!round) return;
+    if (eq == std::string::npos) {
+        o.beginRound = *round;
     } else {
-        return "unknown option " + name;
+        o.bracketBegin[value.substr(0, eq)] = *round;
     }
-    return std::nullopt;
 }
 
-std::optional<std::string> parseArgs(const std::vector<std::string>& args, MatrixCliOptions& o) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--no-inform") {
-            o.inform = false;
-        } else if (arg.rfind("--", 0) == 0) {
-            const std::size_t eq = arg.find('=');
-            std::string name = arg, value;
-            if (eq != std::string::npos) {
-                name = arg.substr(0, eq);
-                value = arg.substr(eq + 1);
-            } else if (i + 1 < args.size()) {
-                value = args[++i];
-            } else {
-                return arg + " needs a value";
-            }
-            if (auto error = parseOption(name, value, o)) return error;
-        } else if (o.file.empty()) {
-            o.file = arg;
-        } else {
-            return "one race file only";
-        }
-    }
-    if (o.file.empty()) return "a race file is needed";
-    if (o.output.empty()) o.output = o.file;
-    return std::nullopt;
+void addMatrixOptions(CLI::App& command, MatrixCliOptions& o) {
+    command.add_option("FILE", o.file, "the race file (.kvr)")->required()->type_name("");
+    addNumberOption(command, "--end-round,--rounds", o.endRound,
+                    "build up to round N (1..32; default: the form's default)");
+    command
+        .add_option_function<std::vector<std::string>>(
+            "--begin-round",
+            [&o](const std::vector<std::string>& values) {
+                for (const std::string& value : values) addBeginRound(o, value);
+            },
+            "first round to build: N for every chosen bracket,\nB=N for bracket B only")
+        ->option_text("[B=]N")
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->check(CLI::Validator(
+            [](std::string& value) -> std::string {
+                const std::size_t eq = value.find('=');
+                if (wholeNumber(eq == std::string::npos ? value : value.substr(eq + 1))) return {};
+                return "needs N or BRACKET=N, not '" + value + "'";
+            },
+            ""));
+    command
+        .add_option_function<std::string>(
+            "--brackets", [&o](const std::string& list) { o.brackets = splitList(list); },
+            "brackets to build, by number (0, 1, 2) or name (424,\nAPRA, 426, Q40, ...), comma "
+            "separated;\ndefault: every bracket offered")
+        ->type_name("LIST")
+        ->check(CLI::Validator(
+            [](std::string& list) -> std::string {
+                return splitList(list).empty() ? "needs a list" : "";
+            },
+            ""));
+    command
+        .add_flag_callback(
+            "--no-inform", [&o] { o.inform = false; },
+            "do not warn about pilots without waiver or payment")
+        ->disable_flag_override();
+    addNumberOption(command, "--seed", o.seed, "seed of the random generator instead of the clock");
+    addAnswerOption(command, o.answers,
+                    "answer message ID with yes, no, cancel or ok\n(repeatable; default: yes)");
+    command.add_option("--output", o.output, "save to OUT instead of FILE")->type_name("OUT");
 }
 
 // The bracket a user's word names: its number, or its name or form label.
@@ -215,20 +174,9 @@ void reportBuilt(const KORVARaceDoc& doc, std::ostream& out) {
     }
 }
 
-}  // namespace
-
-int matrixCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        out << kMatrixUsage;
-        return 0;
-    }
-    MatrixCliOptions options;
-    if (const auto error = parseArgs(args, options)) {
-        err << "korva matrix: " << *error << "\n" << kMatrixUsage;
-        return 2;
-    }
-    CliSession session(err);
-    for (const auto& [id, answer] : options.answers) session.ui.setAnswer(id, answer);
+int runMatrix(MatrixCliOptions& options, std::ostream& out, std::ostream& err) {
+    if (options.output.empty()) options.output = options.file;
+    CliSession session(err, options.answers);
     KORVARaceDoc doc(session.services);
     try {
         if (!fileExists(options.file))
@@ -254,6 +202,21 @@ int matrixCommand(const std::vector<std::string>& args, std::ostream& out, std::
     }
     reportBuilt(doc, out);
     return 0;
+}
+
+}  // namespace
+
+void addMatrixCommand(CLI::App& app, CliContext& context) {
+    CLI::App* command =
+        app.add_subcommand("matrix", "build the heat matrix of a race file and save it");
+    command->footer(
+        "Builds the heat matrix of the race file FILE as the Build heat matrix command does, and\n"
+        "saves the file when the build succeeds. Every message is written to standard error.\n"
+        "Exit status: 0 built and saved, 1 not built or not saved, 2 usage error.");
+    auto options = std::make_shared<MatrixCliOptions>();
+    addMatrixOptions(*command, *options);
+    command->callback(
+        [options, &context] { context.status = runMatrix(*options, context.out, context.err); });
 }
 
 }  // namespace korva

@@ -1,12 +1,14 @@
 #pragma once
 // `korva matrix FILE`: builds the heat matrix of a race file without a window.
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+namespace CLI {
+class App;
+}
 
 namespace korva {
 
-int matrixCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+struct CliContext;
+
+void addMatrixCommand(CLI::App& app, CliContext& context);
 
 }  // namespace korva

@@ -1,7 +1,15 @@
 #include <iostream>
 
-#include "cli/Commands.h"
+#include "cli/CliTool.h"
+#include "cli/DumpCommand.h"
+#include "cli/MatrixCommand.h"
+#include "cli/ResaveCommand.h"
 
 int main(int argc, char** argv) {
-    return korva::runCli({argv + 1, argv + argc}, std::cout, std::cerr);
+    korva::CliTool tool(std::cout, std::cerr);
+    // One line a command, in the order `korva --help` lists them.
+    korva::addDumpCommand(tool.app(), tool.context());
+    korva::addResaveCommand(tool.app(), tool.context());
+    korva::addMatrixCommand(tool.app(), tool.context());
+    return tool.run({argv + 1, argv + argc});
 }

@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "cli/Commands.h"
+#include "cli/KorvaRun.h"
 #include "race/FileIo.h"
 #include "race/KORVAPilotMaster.h"
 #include "samples/SampleRace.h"
@@ -23,7 +23,7 @@ struct Cli : ::testing::Test, test::TestServices {
     int run(std::vector<std::string> args) {
         out.str("");
         err.str("");
-        return runCli(args, out, err);
+        return test::runKorva(args, out, err);
     }
 
     std::string writeSample(const std::string& name) {

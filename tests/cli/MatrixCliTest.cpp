@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "cli/Commands.h"
+#include "cli/KorvaRun.h"
 #include "race/FileIo.h"
 #include "race/KORVARaceDoc.h"
 #include "samples/SampleRace.h"
@@ -37,7 +37,7 @@ protected:
         out.str("");
         err.str("");
         args.insert(args.begin(), "matrix");
-        return runCli(args, out, err);
+        return runKorva(args, out, err);
     }
     std::unique_ptr<KORVARaceDoc> load(const std::string& path) {
         auto doc = std::make_unique<KORVARaceDoc>(services);

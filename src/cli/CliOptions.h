@@ -1,0 +1,38 @@
+#pragma once
+// Options that several `korva` commands share, read the same way everywhere.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "cli/ConsoleInteraction.h"
+
+namespace CLI {
+class App;
+class Option;
+}  // namespace CLI
+
+namespace korva {
+
+// A whole number in decimal as people type it ("08" is 8); nothing for any other text.
+std::optional<int> wholeNumber(const std::string& text);
+
+// "ID=ANSWER" with ANSWER yes, no, cancel or ok in any case.
+std::optional<std::pair<int, Answer>> answerFor(const std::string& text);
+
+// `--answer ID=ANSWER`, repeatable: fills ANSWERS by message id, a later answer to the same
+// id counting. Hand the map to the command's console user, which answers Yes where it holds
+// nothing and writes every question and answer to standard error.
+CLI::Option* addAnswerOption(CLI::App& command, AnswerMap& answers,
+                             const std::string& help =
+                                 "answer message ID with yes or no\n"
+                                 "(repeatable; default: yes)");
+
+// A whole-number option (decimal, last one given counts); VALUE stays empty when not given.
+CLI::Option* addNumberOption(CLI::App& command, const std::string& names, std::optional<int>& value,
+                             const std::string& help);
+CLI::Option* addNumberOption(CLI::App& command, const std::string& names,
+                             std::optional<std::uint32_t>& value, const std::string& help);
+
+}  // namespace korva

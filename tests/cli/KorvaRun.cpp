@@ -1,0 +1,18 @@
+#include "cli/KorvaRun.h"
+
+#include "cli/CliTool.h"
+#include "cli/DumpCommand.h"
+#include "cli/MatrixCommand.h"
+#include "cli/ResaveCommand.h"
+
+namespace korva::test {
+
+int runKorva(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CliTool tool(out, err);
+    addDumpCommand(tool.app(), tool.context());
+    addResaveCommand(tool.app(), tool.context());
+    addMatrixCommand(tool.app(), tool.context());
+    return tool.run(args);
+}
+
+}  // namespace korva::test
