@@ -11,6 +11,8 @@ inline constexpr std::array<int, 37> DiscardTable = {
     3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
 };
 
+inline constexpr int kMostDiscarded = 3;
+
 // The table's entry, and its last entry for longer races: a bracket may hold up to 64 rounds.
 int discardedRounds(int completedRounds);
 

@@ -19,8 +19,7 @@ bool canFinish(const KORVARaceDoc& doc) {
 bool finishRace(RaceStandings& standings) {
     KORVARaceDoc& doc = standings.doc();
     Interaction& ui = doc.services().ui;
-    if (!allRoundsComplete(doc) &&
-        !askYesNo(ui, str::kFinishEarly, Icon::Question, Answer::Yes)) {
+    if (!allRoundsComplete(doc) && !askYesNo(ui, str::kFinishEarly, Icon::Question, Answer::Yes)) {
         if (doc.raceFinished) {
             doc.raceFinished = 0;
             doc.noteChange();

@@ -56,8 +56,7 @@ FlyOffPointsField checkFlyOffPoints(Interaction& ui, const FlyOffPointsForm& for
     return FlyOffPointsField::None;
 }
 
-bool setFlyOffPoints(RaceStandings& standings, FlyOffPointsForms& forms,
-                     std::int32_t pilotNumber) {
+bool setFlyOffPoints(RaceStandings& standings, FlyOffPointsForms& forms, std::int32_t pilotNumber) {
     KORVARaceDoc& doc = standings.doc();
     KORVAPilot* pilot = doc.pilotByNumber(pilotNumber);
     if (!pilot || !canSetFlyOffPoints(doc, pilotNumber)) return false;

@@ -48,7 +48,6 @@ FlyOffPointsField checkFlyOffPoints(Interaction& ui, const FlyOffPointsForm& for
 
 // Runs the form until OK passes its check or Cancel; on OK stores the values, refreshes
 // the views and counts one change. True when stored.
-bool setFlyOffPoints(RaceStandings& standings, FlyOffPointsForms& forms,
-                     std::int32_t pilotNumber);
+bool setFlyOffPoints(RaceStandings& standings, FlyOffPointsForms& forms, std::int32_t pilotNumber);
 
 }  // namespace korva

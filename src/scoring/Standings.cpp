@@ -14,7 +14,9 @@ RaceStandings::RaceStandings(KORVARaceDoc& doc) : doc_(doc) {
     update();
 }
 
-void RaceStandings::update() { scores_.compute(doc_); }
+void RaceStandings::update() {
+    scores_.compute(doc_);
+}
 
 const BracketStandings& RaceStandings::bracket(int b) const {
     static const BracketStandings none;
@@ -37,8 +39,7 @@ void RaceStandings::rebuild() {
     bool changed = doc_.totalTies != totalTies_;
     doc_.totalTies = totalTies_;
     if (anyMatrixed(doc_)) changed = settleFlyOffs() || changed;
-    // Fly-off times take part in the fastest times.
-    scores_.compute(doc_);
+    scores_.refreshFastest(doc_);
     // What the race file keeps changed: the race is not as it was saved.
     if (changed) doc_.setModified(true);
 }

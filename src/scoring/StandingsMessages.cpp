@@ -18,9 +18,9 @@ std::string countText(int count, int none, int one, int many) {
 }  // namespace
 
 std::string tieQuestionText(const BracketStandings& s) {
-    std::string out =
-        s.ties == 1 ? cformat(text(str::kTieInClass), s.className, s.pilotsInvolved)
-                    : cformat(text(str::kTieQuestion), s.ties, s.className, s.pilotsInvolved);
+    std::string out = s.ties == 1
+                          ? cformat(text(str::kTieInClass), s.className, s.pilotsInvolved)
+                          : cformat(text(str::kTieQuestion), s.ties, s.className, s.pilotsInvolved);
     out += countText(s.channelConflicts, str::kNoChannelConflicts, str::kOneChannelConflict,
                      str::kChannelConflicts);
     out += countText(s.laneConflicts, str::kNoLaneConflicts, str::kOneLaneConflict,

@@ -1,7 +1,8 @@
 #include "scoring/StandingsScores.h"
 
 #include <algorithm>
-#include <functional>
+#include <limits>
+#include <utility>
 
 #include "race/KORVARaceDoc.h"
 #include "scoring/DiscardTable.h"
@@ -58,8 +59,14 @@ int completedRounds(const KORVAMatrix& matrix) {
 // wherever they stand, so a heat reset early in the race never costs a later round.
 class StandingsScores::Pass {
 public:
-    Pass(bool fai, std::size_t size, Bracket& out) : fai_(fai), out_(out), marks_(size) {
+    Pass(StandingsScores& owner, std::size_t size, Bracket& out)
+        : fai_(owner.fai_),
+          out_(out),
+          marks_(owner.marks_),
+          values_(owner.values_),
+          touched_(owner.touched_) {
         out_.byNumber.assign(size, Score{});
+        marks_.assign(size, Mark{});
     }
 
     void run(const KORVAMatrix& matrix) {
@@ -72,14 +79,6 @@ public:
     }
 
 private:
-    struct Mark {
-        int laneRound = 0;   // matrix round (1-based) whose lane was taken
-        int scoreRound = 0;  // completed round (1-based) whose value and time were taken
-        std::int32_t value = 0;
-        std::int32_t time = 0;
-        bool cut = false;
-    };
-
     bool valid(std::int32_t number) const {
         return number > 0 && static_cast<std::size_t>(number) < marks_.size();
     }
@@ -140,7 +139,7 @@ private:
             const std::int32_t time = heat.laneTime[l].totalHundredths;
             if (heat.lanePilot[l] == 0 || time == 0) continue;
             const std::int32_t value = fai_ ? faiScore(time, heat.laneCuts[l]) : time;
-            if (better(value, out_.fastest)) out_.fastest = value;
+            if (better(value, out_.fastestLane)) out_.fastestLane = value;
         }
     }
 
@@ -148,23 +147,30 @@ private:
     void sumWithDiscards() {
         const auto n = static_cast<std::size_t>(out_.completed);
         const auto drop = static_cast<std::size_t>(discardedRounds(out_.completed));
-        if (n == 0) return;
         for (std::size_t number = 1; number < marks_.size(); ++number) {
-            const auto first = values_.begin() + static_cast<std::ptrdiff_t>(number * n);
-            const auto last = first + static_cast<std::ptrdiff_t>(n);
-            const auto cut = first + static_cast<std::ptrdiff_t>(drop);
-            std::nth_element(first, cut, last, std::greater<>());
+            if (marks_[number].scoreRound == 0) continue;  // never flew a completed round
+            // The `drop` largest values, largest first; there are always at least as many
+            // rounds as discards.
+            std::array<std::int32_t, kMostDiscarded> worst;
+            worst.fill(std::numeric_limits<std::int32_t>::min());
             std::int32_t sum = 0;
-            for (auto it = cut; it != last; ++it) sum += *it;
+            for (std::size_t r = 0; r < n; ++r) {
+                std::int32_t v = values_[number * n + r];
+                sum += v;
+                for (std::size_t i = 0; i < drop; ++i) {
+                    if (v > worst[i]) std::swap(v, worst[i]);
+                }
+            }
+            for (std::size_t i = 0; i < drop; ++i) sum -= worst[i];
             out_.byNumber[number].total = sum;
         }
     }
 
     bool fai_;
     Bracket& out_;
-    std::vector<Mark> marks_;
-    std::vector<std::int32_t> values_;  // FAI: round values, completed rounds per pilot
-    std::vector<std::int32_t> touched_;
+    std::vector<Mark>& marks_;
+    std::vector<std::int32_t>& values_;
+    std::vector<std::int32_t>& touched_;
     int scoredRounds_ = 0;
 };
 
@@ -173,21 +179,26 @@ void StandingsScores::compute(const KORVARaceDoc& doc) {
     const std::size_t size = tableSize(doc);
     for (int b = 0; b < kBracketCount; ++b) {
         Bracket& bracket = brackets_[static_cast<std::size_t>(b)];
-        bracket = Bracket{};
-        Pass(fai_, size, bracket).run(doc.raceMatrix.matrix(b));
-        if (!fai_) addFlyOffTimes(doc, b);
+        bracket.completed = 0;
+        bracket.fastestLane = 0;
+        Pass(*this, size, bracket).run(doc.raceMatrix.matrix(b));
     }
+    refreshFastest(doc);
 }
 
-// Fly-off times count for the pilots the pilot list shows that still take part.
-void StandingsScores::addFlyOffTimes(const KORVARaceDoc& doc, int b) {
-    if (!doc.bracketUsed(b)) return;
-    Bracket& bracket = brackets_[static_cast<std::size_t>(b)];
+// Fly-off times count in a points race, for the pilots the pilot list shows that still
+// take part.
+void StandingsScores::refreshFastest(const KORVARaceDoc& doc) {
+    for (Bracket& bracket : brackets_) bracket.fastest = bracket.fastestLane;
+    if (fai_) return;
     for (const auto& p : doc.pilots) {
-        if (p->bracket != b || p->dqFlag) continue;
+        if (p->bracket < 0 || p->bracket >= kBracketCount || p->dqFlag) continue;
+        if (!doc.bracketUsed(p->bracket)) continue;
         if (!p->active && (!doc.showInactive || total(*p) == 0)) continue;
-        const std::int32_t time = p->flyOffTime.totalHundredths;
-        if (better(time, bracket.fastest)) bracket.fastest = time;
+        Bracket& bracket = brackets_[static_cast<std::size_t>(p->bracket)];
+        if (better(p->flyOffTime.totalHundredths, bracket.fastest)) {
+            bracket.fastest = p->flyOffTime.totalHundredths;
+        }
     }
 }
 

@@ -27,6 +27,8 @@ class StandingsScores {
 public:
     // Reads the heats of every bracket; the fastest times also read the pilots' fly-off times.
     void compute(const KORVARaceDoc& doc);
+    // Takes the pilots' fly-off times into the fastest times again, after they changed.
+    void refreshFastest(const KORVARaceDoc& doc);
 
     int completedRounds(int bracket) const;
     // The pilot's total over the completed rounds, discards taken in an FAI race; 0 when
@@ -49,16 +51,28 @@ private:
     };
     struct Bracket {
         int completed = 0;
-        std::int32_t fastest = 0;
-        std::vector<Score> byNumber;  // indexed by pilot number
+        std::int32_t fastestLane = 0;  // of the complete heats
+        std::int32_t fastest = 0;      // with the fly-off times
+        std::vector<Score> byNumber;   // indexed by pilot number
+    };
+    // What a pass has taken so far for one pilot number.
+    struct Mark {
+        int laneRound = 0;   // matrix round (1-based) whose lane was taken
+        int scoreRound = 0;  // completed round (1-based) whose value and time were taken
+        std::int32_t value = 0;
+        std::int32_t time = 0;
+        bool cut = false;
     };
     class Pass;
 
     const Score* find(const KORVAPilot& pilot) const;
-    void addFlyOffTimes(const KORVARaceDoc& doc, int bracket);
 
     bool fai_ = false;
     std::array<Bracket, kBracketCount> brackets_;
+    // Kept from one pass to the next, so that a computation allocates nothing.
+    std::vector<Mark> marks_;
+    std::vector<std::int32_t> values_;  // FAI: the round values, pilot by pilot
+    std::vector<std::int32_t> touched_;
 };
 
 }  // namespace korva

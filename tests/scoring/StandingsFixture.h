@@ -14,41 +14,35 @@
 
 namespace korva::test {
 
+using Numbers = std::vector<std::int32_t>;
+
 class StandingsFixture : public ::testing::Test {
 protected:
-    // Bracket 0 holds pilots 1, 4, 7, ...; with 4 lanes and one heat a round, 1, 4, 7, 10
-    // fly in lanes 1 to 4 of every round.
+    // With 12 pilots, 4 lanes and one heat a round, 1, 4, 7, 10 fly lanes 1 to 4 of every
+    // round of bracket 0; with 24 pilots and two heats, 13, 16, 19, 22 fly the second.
     void makeRace(int pilots, int rounds, int heatsPerRound = 1) {
-        samples::SampleSize size;
-        size.pilots = pilots;
-        size.rounds = rounds;
-        size.heatsPerRound = heatsPerRound;
-        size.complete = false;
+        samples::SampleSize size{pilots, rounds, heatsPerRound, 4, false};
         doc = samples::makeRace(t.services, size);
         standings = std::make_unique<RaceStandings>(*doc);
     }
-
-    KORVAHeat& heat(int bracket, int round, int heat = 0) {
-        return *doc->raceMatrix.matrix(bracket).rounds[static_cast<std::size_t>(round)]->heats
-                    [static_cast<std::size_t>(heat)];
+    KORVAHeat& heat(int bracket, int round, int h = 0) {
+        const auto& r = doc->raceMatrix.matrix(bracket).rounds[static_cast<std::size_t>(round)];
+        return *r->heats[static_cast<std::size_t>(h)];
     }
     KORVAPilot& pilot(int number) { return *doc->pilotByNumber(number); }
 
-    // Points (FAI: scores) of lanes 1..4 of a heat, with times, and marks it complete.
+    // Points (FAI: scores), times and cuts of lanes 1..4; the heat becomes complete.
     void result(int bracket, int round, int h, std::initializer_list<int> points,
-                std::initializer_list<int> times = {}, std::initializer_list<int> cuts = {}) {
+                std::initializer_list<int> times, std::initializer_list<int> cuts = {}) {
         KORVAHeat& x = heat(bracket, round, h);
+        std::copy(points.begin(), points.end(), x.lanePoints.begin());
+        std::copy(cuts.begin(), cuts.end(), x.laneCuts.begin());
         std::size_t l = 0;
-        for (int v : points) x.lanePoints[l++] = v;
-        l = 0;
         for (int v : times) x.laneTime[l++].setTotal(v);
-        l = 0;
-        for (int v : cuts) x.laneCuts[l++] = v;
         x.complete = 1'700'000'000;
     }
-
-    std::vector<std::int32_t> order(int bracket) const {
-        std::vector<std::int32_t> out;
+    Numbers order(int bracket) const {
+        Numbers out;
         for (const auto& e : standings->bracket(bracket).entries) out.push_back(e.pilot);
         return out;
     }
@@ -57,7 +51,5 @@ protected:
     std::unique_ptr<KORVARaceDoc> doc;
     std::unique_ptr<RaceStandings> standings;
 };
-
-using Numbers = std::vector<std::int32_t>;
 
 }  // namespace korva::test
