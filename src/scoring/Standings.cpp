@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "race/KORVARaceDoc.h"
+#include "scoring/EnterResultsCommand.h"
 #include "scoring/StandingsMessages.h"
 
 namespace korva {
@@ -100,9 +101,12 @@ void recomputeStandings(RaceStandings& standings, bool finalFlag) {
     if (standings.totalTies() > 0 && doc.resolveTiesByFlyOff) doc.services().ui.refreshViews(false);
 }
 
-void standingsAfterStoredHeat(RaceStandings& standings) {
-    const KORVARaceDoc& doc = standings.doc();
-    recomputeStandings(standings, allRoundsComplete(doc) || doc.raceFinished != 0);
+EnterResultsHooks resultEntryHooks(RaceStandings& standings) {
+    EnterResultsHooks hooks;
+    hooks.runStandings = [&standings](int, bool finalFlag) {
+        recomputeStandings(standings, finalFlag);
+    };
+    return hooks;
 }
 
 }  // namespace korva

@@ -14,6 +14,7 @@
 namespace korva {
 
 class KORVARaceDoc;
+struct EnterResultsHooks;
 
 class RaceStandings final : public StandingsSource {
 public:
@@ -61,8 +62,8 @@ private:
 // at Finish: rebuilds the standings and, with the flag, tells the director how ties stand.
 void recomputeStandings(RaceStandings& standings, bool finalFlag);
 
-// After every stored heat result: the final flag is set once every round of every
-// matrixed bracket is complete or the race is marked finished.
-void standingsAfterStoredHeat(RaceStandings& standings);
+// What result entry runs after every stored heat: these standings, with the final flag it
+// passes (every round of every matrixed bracket complete, or the race marked finished).
+EnterResultsHooks resultEntryHooks(RaceStandings& standings);
 
 }  // namespace korva

@@ -1,6 +1,7 @@
 #include <deque>
 #include <functional>
 
+#include "scoring/EnterResultsCommand.h"
 #include "scoring/Finish.h"
 #include "scoring/FlyOffPoints.h"
 #include "scoring/StandingsFixture.h"
@@ -69,15 +70,17 @@ TEST_F(Finish, AnsweredNoOnAnOpenRaceChangesNothing) {
 
 // After a stored heat the standings ask nothing until the race is over or finished.
 TEST_F(Finish, StoredHeatsRunTheFinalStandingsOnceTheRaceIsOver) {
-    standingsAfterStoredHeat(*standings);
+    const EnterResultsHooks hooks = resultEntryHooks(*standings);
+    auto storedHeat = [&] { hooks.runStandings(0, standingsAreFinal(*doc)); };
+    storedHeat();
     EXPECT_EQ(doc->totalTies, 1);
     doc->raceFinished = 1;
     t.ui.expect(str::kTieQuestion, Answer::No);
-    standingsAfterStoredHeat(*standings);
+    storedHeat();
     doc->raceFinished = 0;
     completeRaces();
     t.ui.expect(str::kNoTiesPoints).expect(str::kNoTiesPoints);
-    standingsAfterStoredHeat(*standings);
+    storedHeat();
     EXPECT_TRUE(finishRace(*standings));  // complete: no question before finishing
 
     for (int r : {0, 1}) heat(0, r).complete = heat(1, r).complete = 0;
