@@ -43,7 +43,6 @@ FlyOffPointsForm flyOffPointsFormFor(const KORVARaceDoc& doc, std::int32_t pilot
     return form;
 }
 
-// Hidden fields keep the values they were shown with and are not checked.
 FlyOffPointsField checkFlyOffPoints(Interaction& ui, const FlyOffPointsForm& form) {
     for (const Range& r : kRanges) {
         if (r.field != FlyOffPointsField::Points && !form.timeShown) continue;
@@ -69,8 +68,11 @@ bool setFlyOffPoints(RaceStandings& standings, FlyOffPointsForms& forms, std::in
         if (form.focus == FlyOffPointsField::None) break;
     }
     pilot->flyOffPoints = form.points;
-    pilot->flyOffCuts = form.cuts;
-    pilot->flyOffTime.setParts(form.minutes, form.seconds, form.hundredths);
+    // Hidden fields were neither shown nor checked: the pilot keeps what it had.
+    if (form.timeShown) {
+        pilot->flyOffCuts = form.cuts;
+        pilot->flyOffTime.setParts(form.minutes, form.seconds, form.hundredths);
+    }
     standings.update();
     doc.services().ui.refreshViews(false);
     doc.noteChange();

@@ -23,6 +23,12 @@ std::size_t tableSize(const KORVARaceDoc& doc) {
     return static_cast<std::size_t>(highest) + 1;
 }
 
+// Sums of points read from a damaged file may leave the int range; they stop at its ends.
+std::int32_t clamped(std::int64_t sum) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
 bool better(std::int32_t candidate, std::int32_t best) {
     return candidate != 0 && (best == 0 || candidate < best);
 }
@@ -129,7 +135,7 @@ private:
             // A round without a score (a bye) is no low score.
             if (better(mark.value, score.best.total)) score.best = {mark.value, mark.cut};
         } else {
-            score.total += mark.value;
+            score.total = clamped(std::int64_t{score.total} + mark.value);
             if (better(mark.time, score.best.total)) score.best = {mark.time, mark.cut};
         }
     }
@@ -153,7 +159,7 @@ private:
             // rounds as discards.
             std::array<std::int32_t, kMostDiscarded> worst;
             worst.fill(std::numeric_limits<std::int32_t>::min());
-            std::int32_t sum = 0;
+            std::int64_t sum = 0;
             for (std::size_t r = 0; r < n; ++r) {
                 std::int32_t v = values_[number * n + r];
                 sum += v;
@@ -162,7 +168,7 @@ private:
                 }
             }
             for (std::size_t i = 0; i < drop; ++i) sum -= worst[i];
-            out_.byNumber[number].total = sum;
+            out_.byNumber[number].total = clamped(sum);
         }
     }
 

@@ -124,6 +124,7 @@ TEST_F(Finish, SetFlyOffPointsChecksStoresAndCounts) {
     EXPECT_TRUE(setFlyOffPoints(*standings, forms, 7));
     EXPECT_FALSE(forms.shown.back().timeShown);
     EXPECT_EQ(pilot(7).flyOffPoints, 3);
+    EXPECT_EQ(pilot(7).flyOffTime.seconds, 99);
 }
 
 TEST_F(Finish, FinishOrderUsesFlyOffsOnlyOnceTheRaceIsOver) {
