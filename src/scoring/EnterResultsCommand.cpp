@@ -5,6 +5,7 @@
 #include "scoring/HeatResultFill.h"
 #include "scoring/HeatResultStore.h"
 #include "scoring/ScoringRules.h"
+#include "scoring/StandingsScores.h"
 #include "ui/Messages.h"
 
 namespace korva {
@@ -47,15 +48,7 @@ std::optional<Points> confirmScores(Interaction& ui, HeatResultForms& forms,
 }  // namespace
 
 bool standingsAreFinal(const KORVARaceDoc& doc) {
-    if (doc.raceFinished) return true;
-    bool anyMatrixed = false;
-    for (int b = 0; b < kBracketCount; ++b) {
-        const KORVAMatrix& m = doc.raceMatrix.matrix(b);
-        if (!doc.raceMatrix.Matrixed[static_cast<std::size_t>(b)] || !m.hasRounds()) continue;
-        if (!m.allRoundsComplete()) return false;
-        anyMatrixed = true;
-    }
-    return anyMatrixed;
+    return doc.raceFinished != 0 || allRoundsComplete(doc);
 }
 
 bool enterResults(KORVARaceDoc& doc, HeatResultForms& forms, int bracket, int roundNumber,
