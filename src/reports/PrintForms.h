@@ -122,6 +122,16 @@ public:
     virtual std::optional<RoundCountForm> roundCount(const RoundCountForm& form) = 0;
 };
 
+// Shows a form until its check accepts it or the user cancels.
+template <typename Form, typename Show, typename Check>
+std::optional<Form> askChecked(Form form, Show show, Check check) {
+    while (std::optional<Form> answer = show(form)) {
+        if (check(*answer)) return answer;
+        form = *answer;
+    }
+    return std::nullopt;
+}
+
 // The class boxes of the race: enabled for the brackets in `enabled`, ticked for those of
 // them that `ticked` names too.
 ClassChoice classChoice(const KORVARaceDoc& doc, int enabled, int ticked);

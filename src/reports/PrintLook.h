@@ -6,6 +6,16 @@
 
 namespace korva {
 
+// Shades and alignment codes of table cells, as the page builder takes them.
+namespace cell {
+inline constexpr int kBlack = 0;
+inline constexpr int kLightGrey = 180;
+inline constexpr int kWhite = 255;
+inline constexpr int kLeft = 3;
+inline constexpr int kRight = 4;
+inline constexpr int kNoAlign = 9;
+}  // namespace cell
+
 class KORVARaceDoc;
 class SettingsStore;
 class ZelHtml;

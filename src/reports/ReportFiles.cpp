@@ -10,7 +10,8 @@
 namespace korva {
 
 namespace {
-constexpr int kMostNumberedPages = 200;
+// More than a full race's heat cards make pages, so pages far up are looked for too.
+constexpr int kMostNumberedPages = 9999;
 
 bool isFolder(const std::string& path) {
     std::error_code ec;

@@ -20,7 +20,7 @@ std::string raceNameOf(const KORVARaceDoc& doc);
 std::string safeFileNamePart(const std::string& text);
 
 // Deletes `format` (a printf format taking the race name and a page number) for the numbers
-// 1 to 200 in `folder`, stopping at the first page that cannot be deleted.
+// from 1 on in `folder`, stopping at the first page that cannot be deleted.
 void deleteNumberedPages(const std::string& folder, const std::string& format,
                          const std::string& raceName);
 

@@ -57,6 +57,8 @@ public:
     // Writes the page; only a page that was written is printed later.
     bool write(ZelHtml& page);
 
+    const std::vector<std::string>& written() const { return written_; }
+
     // Hands the written pages to the print queue in page order when printing; returns them.
     const std::vector<std::string>& finish();
 
