@@ -81,8 +81,8 @@ std::vector<std::string> PrintHeats(KORVARaceDoc& doc, PrintForms& forms, HtmlPr
     HeatPrintChoice choice;
     choice.report = HeatReport::Sheets;
     if (window.cardLayout && !chooseCardReport(doc, forms, choice)) return {};
-    const int ticked =
-        window.bracketFilter < 0 ? (1 << kBracketCount) - 1 : 1 << window.bracketFilter;
+    const bool filtered = window.bracketFilter >= 0 && window.bracketFilter < kBracketCount;
+    const int ticked = filtered ? 1 << window.bracketFilter : (1 << kBracketCount) - 1;
     const int singlePilot = choice.singlePilot;
     choice = defaultHeatPrint(doc, choice.report, ticked);
     choice.singlePilot = singlePilot;
