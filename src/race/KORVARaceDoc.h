@@ -74,6 +74,9 @@ public:
     // Runtime: when each bracket's heat sheets were last printed (0 = not in this session).
     // Heat cards leave their mark in the bracket's lock; sheets leave none in the file.
     PerBracket<Timestamp> heatSheetsPrintedAt{};
+    // Runtime: when each bracket's heat cards were last printed in this session; heats
+    // touched since then have changed cards.
+    PerBracket<Timestamp> heatCardsPrintedAt{};
     PilotArray pilots;
     PlaneArray planes;
     std::string raceFolder;  // runtime
