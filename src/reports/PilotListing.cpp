@@ -13,8 +13,14 @@
 namespace korva {
 
 namespace {
+// The column as the sort heading names it; the window's "#" and "Chan" are too terse, and a
+// "#" in a file name would cut the page's URL short.
 std::string columnName(const PilotListRows& list, PilotColumn column) {
-    return column == PilotColumn::Chan ? "Channel" : list.columnTitle(column);
+    switch (column) {
+        case PilotColumn::Number: return "Number";
+        case PilotColumn::Chan: return "Channel";
+        default: return list.columnTitle(column);
+    }
 }
 
 // The column that decides between rows the sorted column leaves equal, if any.
