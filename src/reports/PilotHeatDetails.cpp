@@ -85,8 +85,10 @@ struct DetailsBuilder {
     void build(const HeatDetailsSetup& setup) {
         addListingHeading(page, look(), listingHeading(doc(), run.raceName(), setup.printDate),
                           setup.list);
-        if (look().color)
-            page.AddItem(page.make<ZelHtmlString>(ScoreColorLegend(true, kSize, fai())));
+        if (look().color) {
+            page.AddItem(page.make<ZelHtmlString>(
+                "<CENTER>" + ScoreColorLegend(true, kSize, fai()) + "</CENTER>"));
+        }
         for (const BracketPilots& group : byBracket(setup.pilots)) {
             const BracketRounds rounds(doc(), group.bracket);
             addClassIntro(page, look(), doc(), group.bracket);
