@@ -93,11 +93,8 @@ std::vector<std::string> PrintFlyOffInfo(KORVARaceDoc& doc, PrintForms& forms,
 
 std::vector<std::string> PrintFlyOffInfo(KORVARaceDoc& doc, HtmlPrintQueue& queue,
                                          const FlyOffInfo& info, bool htmlOnly) {
-    ReportRun run(doc, queue);
-    if (!run.ready()) return {};
-    run.printUnless(htmlOnly);
-    writeFlyOffPage(run, info);
-    return run.finish();
+    return runWithoutDialogs(doc, queue, htmlOnly,
+                             [&](ReportRun& run) { writeFlyOffPage(run, info); });
 }
 
 FlyOffInfoHandler flyOffInfoPrinter(KORVARaceDoc& doc, PrintForms& forms, HtmlPrintQueue& queue) {

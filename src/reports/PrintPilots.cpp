@@ -99,14 +99,12 @@ std::vector<std::string> PrintPilotCards(KORVARaceDoc& doc, PrintForms& forms,
 
 std::vector<std::string> PrintPilotCards(KORVARaceDoc& doc, HtmlPrintQueue& queue,
                                          const PilotReportChoice& choice, bool htmlOnly) {
-    ReportRun run(doc, queue);
-    if (!run.ready()) return {};
-    run.printUnless(htmlOnly);
-    const PilotRows rows(doc, choice.sortColumn);
-    const int matrixRounds = pilotCardRounds(doc, choice.classes);
-    writePilotCards(run, rows.of(choice.classes), matrixRounds > 0 ? matrixRounds : choice.rounds,
-                    choice.onlyChanged);
-    return run.finish();
+    return runWithoutDialogs(doc, queue, htmlOnly, [&](ReportRun& run) {
+        const PilotRows rows(doc, choice.sortColumn);
+        const int matrixRounds = pilotCardRounds(doc, choice.classes);
+        writePilotCards(run, rows.of(choice.classes),
+                        matrixRounds > 0 ? matrixRounds : choice.rounds, choice.onlyChanged);
+    });
 }
 
 std::vector<std::string> PrintPilotList(KORVARaceDoc& doc, PrintForms& forms, HtmlPrintQueue& queue,
@@ -125,11 +123,9 @@ std::vector<std::string> PrintPilotList(KORVARaceDoc& doc, PrintForms& forms, Ht
 
 std::vector<std::string> PrintPilotList(KORVARaceDoc& doc, HtmlPrintQueue& queue,
                                         const PilotReportChoice& choice, bool htmlOnly) {
-    ReportRun run(doc, queue);
-    if (!run.ready()) return {};
-    run.printUnless(htmlOnly);
-    writeList(run, PilotRows(doc, choice.sortColumn), choice);
-    return run.finish();
+    return runWithoutDialogs(doc, queue, htmlOnly, [&](ReportRun& run) {
+        writeList(run, PilotRows(doc, choice.sortColumn), choice);
+    });
 }
 
 std::vector<std::string> PrintPilotHeatDetails(KORVARaceDoc& doc, PrintForms& forms,
@@ -143,12 +139,10 @@ std::vector<std::string> PrintPilotHeatDetails(KORVARaceDoc& doc, PrintForms& fo
 
 std::vector<std::string> PrintPilotHeatDetails(KORVARaceDoc& doc, HtmlPrintQueue& queue,
                                                const PilotReportChoice& choice, bool htmlOnly) {
-    ReportRun run(doc, queue);
-    if (!run.ready()) return {};
-    run.printUnless(htmlOnly);
-    const PilotRows rows(doc, choice.sortColumn);
-    writePilotHeatDetails(run, {rows.list(), rows.of(choice.classes), choice.printDate});
-    return run.finish();
+    return runWithoutDialogs(doc, queue, htmlOnly, [&](ReportRun& run) {
+        const PilotRows rows(doc, choice.sortColumn);
+        writePilotHeatDetails(run, {rows.list(), rows.of(choice.classes), choice.printDate});
+    });
 }
 
 }  // namespace korva

@@ -188,11 +188,8 @@ std::vector<std::string> PrintSpectatorPrograms(KORVARaceDoc& doc, PrintForms& f
 
 std::vector<std::string> PrintSpectatorPrograms(KORVARaceDoc& doc, HtmlPrintQueue& queue,
                                                 const SpectatorChoice& choice, bool htmlOnly) {
-    ReportRun run(doc, queue);
-    if (!run.ready()) return {};
-    run.printUnless(htmlOnly);
-    writePrograms(run, choice);
-    return run.finish();
+    return runWithoutDialogs(doc, queue, htmlOnly,
+                             [&](ReportRun& run) { writePrograms(run, choice); });
 }
 
 }  // namespace korva
