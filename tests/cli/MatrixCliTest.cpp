@@ -109,5 +109,44 @@ TEST_F(MatrixCli, BadArgumentsAreUsageErrors) {
     EXPECT_EQ(run({"missing.kvr"}), 1);
 }
 
+TEST_F(MatrixCli, NothingToBuildIsAFailureAndSavesNothing) {
+    {
+        auto doc = load("race.kvr");
+        doc->locked424 = doc->locked426 = doc->lockedThird = 1;
+        doc->writeFile("locked.kvr");
+    }
+    const auto locked = readWholeFile("locked.kvr");
+    EXPECT_EQ(run({"locked.kvr", "--brackets", "424,426"}), 1);
+    EXPECT_NE(err.str().find("[433] The matrix is locked for class 424"), std::string::npos);
+    EXPECT_NE(err.str().find("korva: nothing was built: every chosen bracket is locked"),
+              std::string::npos)
+        << err.str();
+    EXPECT_EQ(out.str().find("Unknown"), std::string::npos) << out.str();
+    EXPECT_EQ(readWholeFile("locked.kvr"), locked);
+
+    // One locked bracket among others: the rest is built and reported, the locked one not.
+    {
+        auto doc = load("race.kvr");
+        doc->locked426 = 1;
+        doc->writeFile("race.kvr");
+    }
+    ASSERT_EQ(run({"race.kvr", "--seed", "3"}), 0) << err.str();
+    EXPECT_EQ(out.str().find("Unknown"), std::string::npos) << out.str();
+    EXPECT_EQ(out.str().find("426:"), std::string::npos) << out.str();
+
+    {
+        samples::SampleSize size;
+        size.pilots = 3;  // one pilot a bracket
+        size.rounds = 0;
+        samples::makeRace(services, size)->writeFile("few.kvr");
+    }
+    const auto few = readWholeFile("few.kvr");
+    EXPECT_EQ(run({"few.kvr"}), 1);
+    EXPECT_NE(err.str().find("korva: nothing to build: no bracket has two pilots ready to race"),
+              std::string::npos)
+        << err.str();
+    EXPECT_EQ(readWholeFile("few.kvr"), few);
+}
+
 }  // namespace
 }  // namespace korva::test
