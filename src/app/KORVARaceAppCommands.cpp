@@ -151,8 +151,9 @@ void KORVARaceApp::openRace() {
 bool KORVARaceApp::saveModified() {
     if (ending_ || !race_ || !race_->isModified()) return true;
     const std::string name = lastComponent(race_->pathName());
-    const Answer answer = showMessage(*ui_, str::kAskSaveChanges, Icon::Question,
-                                      Buttons::YesNoCancel, Answer::Yes, name);
+    // The name as the system gives it, not race text.
+    const Answer answer = showUtf8Message(*ui_, str::kAskSaveChanges, Icon::Question,
+                                          Buttons::YesNoCancel, Answer::Yes, name);
     if (answer == Answer::Yes) return saveRace();
     return answer == Answer::No;
 }

@@ -8,6 +8,7 @@
 #include "race/KORVARaceDoc.h"
 #include "properties/RaceProperties.h"
 #include "properties/RacePropertiesRules.h"
+#include "race/RaceTextCheck.h"
 #include "ui/Messages.h"
 
 namespace korva {
@@ -17,6 +18,20 @@ constexpr int kLanesDiffer = 336;
 constexpr int kNoClass = 148;
 constexpr int kMaxAwardPlaces = 10;
 constexpr int kMaxSaveReminder = 99;
+
+// The texts the race file keeps, with the label a refusal names.
+struct TypedText {
+    std::string RaceProperties::*field;
+    int labelId;
+    FormField focus;
+};
+
+constexpr TypedText kTypedTexts[] = {
+    {&RaceProperties::title, str::kRaceTitleLabel, FormField::Title},
+    {&RaceProperties::userClassName, str::kOwnClassLabel, FormField::UserClassName},
+    {&RaceProperties::printFont, str::kFontLabel, FormField::PrintFont},
+    {&RaceProperties::printTitleFont, str::kTitleFontLabel, FormField::PrintTitleFont},
+};
 
 bool anyMatrixed(const KORVARaceDoc& race) {
     const auto& m = race.raceMatrix.Matrixed;
@@ -37,6 +52,9 @@ void changeRace(RacePropertiesHost& host, KORVARaceDoc& race, RaceProperties val
 
 FormOutcome RacePropertiesCheck::checkFields(RaceProperties& v) {
     Interaction& ui = host_.services.ui;
+    for (const TypedText& t : kTypedTexts) {
+        if (!checkRaceText(ui, v.*t.field, t.labelId)) return FormOutcome::retry(t.focus);
+    }
     for (int lane : v.flagLanes) {
         if (!checkRange(ui, lane, 1, 4)) return FormOutcome::retry(FormField::FlagLanes);
     }

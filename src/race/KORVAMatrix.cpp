@@ -18,7 +18,8 @@ void KORVAMatrix::setClassCode(std::int32_t code) {
 }
 
 KORVARound& KORVAMatrix::appendRound(std::unique_ptr<KORVARound> round) {
-    ++RoundCount;
+    // Counted from the list, never from the stored count: no overflow, no number twice.
+    RoundCount = countOf(rounds) + 1;
     round->roundValue2 = RoundCount;
     round->matrix = this;
     rounds.push_back(std::move(round));
@@ -163,6 +164,8 @@ void KORVAMatrix::Serialize(Archive& ar) {
         round->Serialize(ar);
         rounds.push_back(std::move(round));
     }
+    // A damaged count would number the next round wrongly; the list is what counts.
+    RoundCount = countOf(rounds);
     restoreBackReferences();
 }
 

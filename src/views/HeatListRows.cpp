@@ -1,6 +1,7 @@
 #include "views/HeatListRows.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "race/KORVARaceDoc.h"
 #include "ui/Format.h"
@@ -46,7 +47,8 @@ std::vector<HeatListRow> heatSheetRows(const KORVARaceDoc& doc, int bracketFilte
         if (bracketFilter != -1 && bracketFilter != b) continue;
         const KORVAMatrix& m = doc.raceMatrix.matrix(b);
         const std::string className = doc.classNameOf(m.ClassCode);
-        int earlierHeats = 0;
+        // Wide enough for any heat number a file may hold.
+        std::int64_t earlierHeats = 0;
         for (std::size_t r = 0; r < m.rounds.size(); ++r) {
             const KORVARound& round = *m.rounds[r];
             for (std::size_t h = 0; h < round.heats.size(); ++h) {
@@ -66,7 +68,7 @@ std::vector<HeatListRow> heatSheetRows(const KORVARaceDoc& doc, int bracketFilte
                 row.complete = heat.isComplete();
                 rows.push_back(std::move(row));
             }
-            earlierHeats += round.heatCount;
+            earlierHeats += static_cast<std::int64_t>(round.heats.size());
         }
     }
     return rows;

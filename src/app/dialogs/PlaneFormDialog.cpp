@@ -61,8 +61,13 @@ bool PlaneFormDialog::tryAccept() {
     collect();
     const FormCheck check = checkPlaneForm(form_, setup_, ui_);
     if (!check.accepted) {
-        pilotNumber_->setFocus();
-        pilotNumber_->selectAll();
+        auto* named = findChild<QComboBox*>(QString::fromStdString(check.focus));
+        if (named) {
+            named->setFocus();
+        } else {
+            pilotNumber_->setFocus();
+            pilotNumber_->selectAll();
+        }
     }
     return check.accepted;
 }

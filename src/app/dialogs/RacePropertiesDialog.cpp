@@ -90,11 +90,10 @@ QSpinBox* RacePropertiesDialog::spinBox(int lo, int hi, const char* name,
     return s;
 }
 
-QLineEdit* RacePropertiesDialog::textField(const char* name, std::string RaceProperties::*field,
-                                           bool path) {
-    // Race texts are single-byte; a file name stays in the system's own encoding.
-    auto in = [path](const QString& s) { return path ? s.toStdString() : fromQt(s); };
-    auto out = [path](const std::string& s) { return path ? QString::fromStdString(s) : toQt(s); };
+QLineEdit* RacePropertiesDialog::textField(const char* name, std::string RaceProperties::*field) {
+    // The form keeps texts as typed; its check refuses what a race file cannot hold.
+    auto in = [](const QString& s) { return typedFromQt(s); };
+    auto out = [](const std::string& s) { return typedToQt(s); };
     auto* e = new QLineEdit(this);
     e->setObjectName(QString::fromLatin1(name));
     connect(e, &QLineEdit::textChanged, this, [this, e, field, in] {
@@ -121,7 +120,7 @@ QComboBox* RacePropertiesDialog::choice(const QStringList& items, const char* na
 QGroupBox* RacePropertiesDialog::buildFile() {
     auto* group = new QGroupBox(tr("Race file"), this);
     auto* rows = new QGridLayout(group);
-    fileName_ = textField("fileName", &RaceProperties::fileName, true);
+    fileName_ = textField("fileName", &RaceProperties::fileName);
     auto* browse = new QPushButton(tr("&Browse..."), group);
     connect(browse, &QPushButton::clicked, this, &RacePropertiesDialog::browse);
     auto* label = new QLabel(tr("&File name"), group);
@@ -280,6 +279,14 @@ void RacePropertiesDialog::focus(FormField field) {
         case FormField::AwardPlaces: target = awardPlaces_; break;
         case FormField::SaveReminder: target = saveReminder_; break;
         case FormField::LimitChannels: target = limitChannels_; break;
+        case FormField::Title: target = findChild<QLineEdit*>(QStringLiteral("title")); break;
+        case FormField::UserClassName: target = userName_; break;
+        case FormField::PrintFont:
+            target = findChild<QLineEdit*>(QStringLiteral("printFont"));
+            break;
+        case FormField::PrintTitleFont:
+            target = findChild<QLineEdit*>(QStringLiteral("printTitleFont"));
+            break;
         default: break;
     }
     if (target) target->setFocus();
