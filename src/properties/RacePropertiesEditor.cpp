@@ -17,6 +17,9 @@ constexpr int kLanesDiffer = 336;
 constexpr int kNoClass = 148;
 constexpr int kMaxAwardPlaces = 10;
 constexpr int kMaxSaveReminder = 99;
+constexpr int kFlagLaneLabel = 70405;
+constexpr int kAwardPlacesLabel = 70406;
+constexpr int kSaveReminderLabel = 70407;
 
 bool anyMatrixed(const KORVARaceDoc& race) {
     const auto& m = race.raceMatrix.Matrixed;
@@ -38,12 +41,14 @@ void changeRace(RacePropertiesHost& host, KORVARaceDoc& race, RaceProperties val
 FormOutcome RacePropertiesCheck::checkFields(RaceProperties& v) {
     Interaction& ui = host_.services.ui;
     for (int lane : v.flagLanes) {
-        if (!checkRange(ui, lane, 1, 4)) return FormOutcome::retry(FormField::FlagLanes);
+        if (!checkRange(ui, lane, 1, 4, kFlagLaneLabel)) {
+            return FormOutcome::retry(FormField::FlagLanes);
+        }
     }
-    if (!checkRange(ui, v.awardPlaces, 0, kMaxAwardPlaces)) {
+    if (!checkRange(ui, v.awardPlaces, 0, kMaxAwardPlaces, kAwardPlacesLabel)) {
         return FormOutcome::retry(FormField::AwardPlaces);
     }
-    if (!checkRange(ui, v.saveReminder, 0, kMaxSaveReminder)) {
+    if (!checkRange(ui, v.saveReminder, 0, kMaxSaveReminder, kSaveReminderLabel)) {
         return FormOutcome::retry(FormField::SaveReminder);
     }
     if (std::set<int>(v.flagLanes.begin(), v.flagLanes.end()).size() != v.flagLanes.size()) {

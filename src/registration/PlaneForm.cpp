@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "race/KORVARaceDoc.h"
+#include "registration/RegistrationMessages.h"
 
 namespace korva {
 
@@ -55,7 +56,7 @@ FormCheck checkPlaneForm(PlaneForm& form, const PlaneFormSetup& setup, Interacti
     trimInPlace(form.type);
     trimInPlace(form.mainColor);
     trimInPlace(form.engine);
-    if (!checkRange(ui, form.pilotNumber, 1, setup.pilotNumberMax)) {
+    if (!checkRange(ui, form.pilotNumber, 1, setup.pilotNumberMax, msg::kPilotNumberLabel)) {
         return FormCheck::retry(planefield::kPilotNumber);
     }
     return FormCheck::accept();

@@ -25,6 +25,7 @@ struct PlaneForm {
 
 namespace planefield {
 inline constexpr const char* kPilotNumber = "pilotNumber";
+inline constexpr const char* kBackup = "backup";
 }
 
 struct PlaneFormSetup {
