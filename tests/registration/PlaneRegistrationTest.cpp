@@ -1,4 +1,5 @@
 #include "RegistrationFixture.h"
+#include "registration/SafetyCheck.h"
 
 namespace korva::test {
 namespace {
@@ -60,7 +61,7 @@ TEST_F(PlaneRegistration, ModifyPlaneMovesItBetweenOwners) {
     ASSERT_TRUE(deletePilot(doc, forms, 2));  // planes: 1 of A, 2 of C
     forms.plane();
     EXPECT_FALSE(modifyPlane(doc, forms, 1));  // unchanged
-    ui.expect(233).expect(70102).expect(164);
+    ui.expect(233).expect(70400).expect(164);
     forms.plane([](PlaneForm& f) { f.pilotNumber = 2; })
         .plane([](PlaneForm& f) { f.pilotNumber = 4; })
         .plane([&](PlaneForm& f) { f.pilotNumber = c; })
@@ -71,6 +72,17 @@ TEST_F(PlaneRegistration, ModifyPlaneMovesItBetweenOwners) {
     EXPECT_EQ(pilot(a).planeCount, 0);
     EXPECT_EQ(pilot(c).backupPlane(doc.planes), 1);
     EXPECT_EQ(pilot(c).primaryPlane(doc.planes), 2);
+}
+
+TEST_F(PlaneRegistration, SafetyChecksInBulkPassOverWhatIsDoneOrMissing) {
+    add("A", 2, 20);
+    add("B", 2, 21);
+    EXPECT_TRUE(markSafetyChecked(doc, {1, 0, 99}));
+    EXPECT_EQ(doc.planes[1]->safetyChecked, 0);
+    const int changes = doc.changeCount;
+    EXPECT_FALSE(anyNotSafetyChecked(doc, {1, 7}));
+    EXPECT_FALSE(markSafetyChecked(doc, {1, 7}));  // nothing to do, nothing counted
+    EXPECT_EQ(doc.changeCount, changes);
 }
 
 }  // namespace

@@ -99,6 +99,24 @@ TEST_F(PilotList, ColumnWidthsComeFromTheSettingsAndGoBackWhenTheWindowCloses) {
     EXPECT_EQ(settings.getInt("Views", "PilotsClassWidth", 0), classWidth);
 }
 
+TEST_F(PilotList, TheNameColumnFitsTheNamesUntilTheUserSizesIt) {
+    const std::string path = sampleRace("Names.kvr", 6, [](KORVARaceDoc& race) {
+        race.pilotByNumber(4)->lastName = "Fitzgerald-Worthington";
+    });
+    ASSERT_TRUE(start({QString::fromStdString(path)}));
+    KORVAPilotView* pilots = pilotView(*app);
+    pilots->sortBySection(1);
+    QHeaderView* header = pilots->list()->header();
+    const QString longest = texts(pilots, 0).at(3);
+    EXPECT_GE(header->sectionSize(0), pilots->list()->fontMetrics().horizontalAdvance(longest));
+
+    header->resizeSection(0, 90);  // as the user's drag does
+    pilots->refresh(true);
+    EXPECT_EQ(header->sectionSize(0), 90);
+    app->closeRace();
+    EXPECT_EQ(settings.getInt("Views", "PilotsNameWidth", 0), 90);
+}
+
 TEST_F(PilotList, FaiRaceShowsScoresWithoutLaneAndAssociationColumns) {
     samples::SampleSize size;
     size.pilots = 6;
@@ -140,8 +158,10 @@ TEST_F(PilotList, ContextMenuOffersTheClassFiltersAndThePilotCommands) {
                            "&Change...", "Add &Plane...", "Set &FlyOff Points...", "&Print...",
                            "&Quick Print", "Print &Heat Details..."}));
     // Printing and fly-offs wait for their parts of the program; deleting is not offered.
-    EXPECT_EQ(enabled, (QStringList{"View 424", "View 426", "View Q40", "&Add New...", "&Change...",
-                                    "Add &Plane..."}));
+    // The filter shown stays enabled, so that it looks pressed rather than unavailable.
+    EXPECT_EQ(enabled, (QStringList{"View all classes", "View 424", "View 426", "View Q40",
+                                    "&Add New...", "&Change...", "Add &Plane..."}));
+    EXPECT_TRUE(app->commands().action(Cmd::ViewAllClasses)->isChecked());
 }
 
 TEST_F(PilotList, StatusIconsShowEachPilotsStateFirstMatchWins) {
@@ -176,7 +196,7 @@ TEST_F(PilotList, StatusIconsShowEachPilotsStateFirstMatchWins) {
         const auto icon = model->index(row, 0).data(Qt::DecorationRole).value<QPixmap>();
         EXPECT_EQ(icon.toImage(), pilotStatusIcon(expected[row]).toImage()) << "pilot " << row + 1;
         EXPECT_EQ(model->index(row, 0).data(Qt::ToolTipRole).toString(),
-                  pilotStatusTip(expected[row]));
+                  model->index(row, 0).data().toString() + '\n' + pilotStatusTip(expected[row]));
     }
     EXPECT_EQ(texts(pilots, 0).at(12), "First13 Last13 (9)");
 
