@@ -82,6 +82,20 @@ TEST_F(HeatListRows, TheFilterKeepsOneBracketAndBlanksStopAtThirtyOne) {
     EXPECT_EQ(roundHeatText(1, 1, "Q40"), "1.1 Q40");
 }
 
+TEST_F(HeatListRows, ChannelConflictsAreMarkedInHeatsStillToFly) {
+    EXPECT_EQ(heatSheetRows(doc, -1)[0].conflicts, (std::array<std::string, 4>{}));
+    doc.pilotByNumber(2)->channel = 12;   // now on pilot 1's channel
+    doc.pilotByNumber(4)->channel = 120;  // pseudo channels never conflict
+    const auto rows = heatSheetRows(doc, -1);
+    EXPECT_EQ(rows[0].conflicts[0],
+              "Channel conflict on channel 12 with B Cole in this heat.\nBuild the matrix again "
+              "or swap one of the pilots.");
+    EXPECT_NE(rows[0].conflicts[1].find("with AQ Baker in"), std::string::npos);
+    EXPECT_TRUE(rows[0].conflicts[2].empty());
+    EXPECT_EQ(rows[2].conflicts, (std::array<std::string, 4>{}));  // flown already
+    EXPECT_EQ(rows[3].conflicts, (std::array<std::string, 4>{}));
+}
+
 TEST_F(HeatListRows, EachColumnTitleGoesWithTheWidthKeyOfItsLayout) {
     const auto sheets = heatListColumns(HeatListLayout::Sheets);
     const auto cards = heatListColumns(HeatListLayout::Cards);
