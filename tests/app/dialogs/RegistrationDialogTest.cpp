@@ -2,6 +2,7 @@
 // pilot and plane lists then show.
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -28,6 +29,16 @@ protected:
         app->mainFrame()->resize(1100, 750);
     }
 
+    // A pilot of the pilot master file, offered in the pilot ID field.
+    void addToFile(const char* id, const char* first, const char* last, const char* city = "") {
+        KORVAPilot onFile;
+        onFile.pilotId = id;
+        onFile.firstName = first;
+        onFile.lastName = last;
+        onFile.city = city;
+        app->services().master.add(onFile);
+    }
+
     void run(Cmd cmd) {
         app->commands().update();
         ASSERT_TRUE(app->commands().action(cmd)->isEnabled());
@@ -43,12 +54,7 @@ void typeInto(QDialog* d, const char* name, const QString& text) {
 
 TEST_F(RegistrationDialogs, TwoPilotsAndAPlaneRegisteredShowInBothLists) {
     startEmptyRace();
-    KORVAPilot onFile;
-    onFile.pilotId = "A100";
-    onFile.firstName = "Ruth";
-    onFile.lastName = "Nichols";
-    onFile.city = "Cedar Falls";
-    app->services().master.add(onFile);
+    addToFile("A100", "Ruth", "Nichols", "Cedar Falls");
 
     DialogDriver driver;
     driver.then("pilotForm", [](QDialog* d) {
@@ -122,6 +128,23 @@ TEST_F(RegistrationDialogs, TwoPilotsAndAPlaneRegisteredShowInBothLists) {
     EXPECT_EQ(planes->document().selectedPlane, 3);
 }
 
+TEST_F(RegistrationDialogs, ALongNameOnFileWidensTheDropDownListNotTheForm) {
+    startEmptyRace();
+    addToFile("L1", "Maximiliana Evangelina", "Fitzgerald-Worthington-Montgomery");
+    DialogDriver driver;
+    driver.then("pilotForm", [&](QDialog* d) {
+        EXPECT_LT(d->width(), 700);  // as wide as without the name
+        auto* id = field<QComboBox>(d, "pilotId");
+        EXPECT_GE(id->view()->minimumWidth(), id->fontMetrics().horizontalAdvance(id->itemText(0)));
+        screenshot(d, "pilot-form-long-name");
+        id->showPopup();
+        screenshot(id->view()->window(), "pilot-form-long-name-list");
+        id->hidePopup();
+        press(d, "cancel");
+    });
+    run(Cmd::AddNew);
+}
+
 TEST_F(RegistrationDialogs, EnterAndDoubleClickChangeTheSelectedPilotOrPlane) {
     ASSERT_TRUE(start({QString::fromStdString(sampleRace("Spring.kvr", 6))}));
     KORVAPilotView* pilots = pilotView(*app);
@@ -187,6 +210,21 @@ TEST_F(RegistrationDialogs, DeletingTheSelectedPilotFromThePilotMenu) {
     run(Cmd::DeletePilot);
     EXPECT_EQ(app->race()->pilots.size(), 5u);
     EXPECT_EQ(planeView(*app)->rowCount(), 5);  // the planes went with their pilot
+
+    // The Delete key asks the same; a pilot without middle initial shows no double blank.
+    app->mainFrame()->showWindow(WindowKind::Pilots);
+    app->race()->pilotByNumber(1)->middleInitial.clear();
+    pilots->selectRow(0);
+    ui.expect(188, Answer::Yes);
+    driver.then("deletePilot", [](QDialog* d) {
+        EXPECT_TRUE(field<QLabel>(d, "message")
+                        ->text()
+                        .startsWith("You are deleting pilot First1 Last1 \n\nPilot number 1"));
+        press(d, "cancel");
+    });
+    pilots->list()->setFocus();
+    QTest::keyClick(pilots->list(), Qt::Key_Delete);
+    EXPECT_EQ(app->race()->pilots.size(), 5u);
 }
 
 }  // namespace
