@@ -1,5 +1,4 @@
 #include "RegistrationFixture.h"
-#include "registration/SafetyCheck.h"
 
 namespace korva::test {
 namespace {
@@ -72,17 +71,6 @@ TEST_F(PlaneRegistration, ModifyPlaneMovesItBetweenOwners) {
     EXPECT_EQ(pilot(a).planeCount, 0);
     EXPECT_EQ(pilot(c).backupPlane(doc.planes), 1);
     EXPECT_EQ(pilot(c).primaryPlane(doc.planes), 2);
-}
-
-TEST_F(PlaneRegistration, SafetyChecksInBulkPassOverWhatIsDoneOrMissing) {
-    add("A", 2, 20);
-    add("B", 2, 21);
-    EXPECT_TRUE(markSafetyChecked(doc, {1, 0, 99}));
-    EXPECT_EQ(doc.planes[1]->safetyChecked, 0);
-    const int changes = doc.changeCount;
-    EXPECT_FALSE(anyNotSafetyChecked(doc, {1, 7}));
-    EXPECT_FALSE(markSafetyChecked(doc, {1, 7}));  // nothing to do, nothing counted
-    EXPECT_EQ(doc.changeCount, changes);
 }
 
 }  // namespace

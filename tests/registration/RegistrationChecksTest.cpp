@@ -121,7 +121,7 @@ TEST_F(Checks, RefusedEntryComesBackAtTheRefusedFieldAndRangesNameTheirField) {
     add("A", 2, 20);
     add("B", 2, 21);
     const std::size_t first = forms.pilotSetups.size();
-    ui.expect(144).expect(70400).expect(151).expect(156);
+    ui.expect(144).expect(70400).expect(151);
     forms
         .pilot([](PilotForm& f) {
             person("C", "C", -1, 75)(f);
@@ -132,19 +132,14 @@ TEST_F(Checks, RefusedEntryComesBackAtTheRefusedFieldAndRangesNameTheirField) {
             f.buddy = 9;
         })
         .pilot([](PilotForm& f) { f.buddy = 0; })
-        .pilot([](PilotForm& f) {
-            f.channel = 22;
-            f.pilotId = "A";
-        })
-        .pilot([](PilotForm& f) { f.pilotId = "C"; });
+        .pilot([](PilotForm& f) { f.channel = 22; });
     EXPECT_TRUE(registerPilot(doc, forms));
     EXPECT_EQ(ui.asked[1].text, "Buddy:\nPlease enter an integer between 0 and 2.");
     const auto& setups = forms.pilotSetups;
-    ASSERT_EQ(setups.size(), first + 5);
+    ASSERT_EQ(setups.size(), first + 4);
     EXPECT_EQ(setups[first + 1].focus, pilotfield::kClass);
     EXPECT_EQ(setups[first + 2].focus, pilotfield::kBuddy);
     EXPECT_EQ(setups[first + 3].focus, pilotfield::kChannel);
-    EXPECT_EQ(setups[first + 4].focus, pilotfield::kPilotId);
 
     // The plane form likewise: a second primary plane is the backup box's fault.
     ui.expect(164);
