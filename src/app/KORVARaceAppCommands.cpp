@@ -64,11 +64,11 @@ void KORVARaceApp::connectCommands() {
                            Cmd::ViewBracket2};
     for (int i = 0; i < 4; ++i) {
         const int bracket = i - 1;
-        auto current = [this, bracket] { return race_ && race_->bracketFilter == bracket; };
+        // The filter shown stays enabled: checked, it reads as pressed, not as unavailable.
         c.setHandler(
-            filters[i], [this, bracket] { setBracketFilter(bracket); },
-            [this, current] { return race_ && !current(); });
-        c.setChecked(filters[i], current);
+            filters[i], [this, bracket] { setBracketFilter(bracket); }, hasRace);
+        c.setChecked(filters[i],
+                     [this, bracket] { return race_ && race_->bracketFilter == bracket; });
     }
     connectMatrixCommands();
 }

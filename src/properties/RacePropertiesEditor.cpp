@@ -18,6 +18,9 @@ constexpr int kLanesDiffer = 336;
 constexpr int kNoClass = 148;
 constexpr int kMaxAwardPlaces = 10;
 constexpr int kMaxSaveReminder = 99;
+constexpr int kFlagLaneLabel = 70405;
+constexpr int kAwardPlacesLabel = 70406;
+constexpr int kSaveReminderLabel = 70407;
 
 // The texts the race file keeps, with the label a refusal names.
 struct TypedText {
@@ -56,12 +59,14 @@ FormOutcome RacePropertiesCheck::checkFields(RaceProperties& v) {
         if (!checkRaceText(ui, v.*t.field, t.labelId)) return FormOutcome::retry(t.focus);
     }
     for (int lane : v.flagLanes) {
-        if (!checkRange(ui, lane, 1, 4)) return FormOutcome::retry(FormField::FlagLanes);
+        if (!checkRange(ui, lane, 1, 4, kFlagLaneLabel)) {
+            return FormOutcome::retry(FormField::FlagLanes);
+        }
     }
-    if (!checkRange(ui, v.awardPlaces, 0, kMaxAwardPlaces)) {
+    if (!checkRange(ui, v.awardPlaces, 0, kMaxAwardPlaces, kAwardPlacesLabel)) {
         return FormOutcome::retry(FormField::AwardPlaces);
     }
-    if (!checkRange(ui, v.saveReminder, 0, kMaxSaveReminder)) {
+    if (!checkRange(ui, v.saveReminder, 0, kMaxSaveReminder, kSaveReminderLabel)) {
         return FormOutcome::retry(FormField::SaveReminder);
     }
     if (std::set<int>(v.flagLanes.begin(), v.flagLanes.end()).size() != v.flagLanes.size()) {

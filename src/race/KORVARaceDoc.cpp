@@ -303,6 +303,8 @@ void KORVARaceDoc::writeFile(const std::string& path) {
     pathName_ = path;
     raceFolder = folderOf(path);
     modified_ = false;
+    // The reminder counts changes not yet on disk, whichever way the race was saved.
+    changeCount = 0;
 }
 
 bool KORVARaceDoc::saveDocument(const std::string& path) {

@@ -68,7 +68,7 @@ public:
     std::int32_t viewMenuId = 0;         // runtime
     std::int32_t viewAllId = 0;          // runtime
     std::int32_t currentSelection = -1;  // runtime: the selected pilot number
-    std::int32_t changeCount = 0;        // runtime
+    std::int32_t changeCount = 0;        // runtime: changes since the last save or reminder
     std::uint32_t printOptions = 16;     // runtime
     std::int32_t bracketFilter = -1;     // runtime: the list windows' shared filter
     // Runtime: when each bracket's heat sheets were last printed (0 = not in this session).

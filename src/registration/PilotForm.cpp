@@ -9,6 +9,7 @@
 #include "race/TextCodec.h"
 #include "registration/RegistrationMessages.h"
 #include "ui/Strings.h"
+#include "ui/Messages.h"
 
 namespace korva {
 
@@ -164,12 +165,19 @@ FormCheck checkPilotForm(PilotForm& form, const PilotFormSetup& setup, Interacti
     if (!checkNotEmpty(ui, form.lastName, msg::kLastName)) {
         return FormCheck::retry(pilotfield::kLastName);
     }
-    if (!checkRange(ui, form.classIndex, -1, kLastClassIndex)) {
+    if (!checkRange(ui, form.classIndex, -1, kLastClassIndex, msg::kClassLabel)) {
         return FormCheck::retry(pilotfield::kClass);
     }
+    // The buddy's range is the class's: without a class it would read "between 0 and 0".
     const int bracket = bracketOfClass(form.classIndex);
+    if (bracket < 0 && form.buddy != 0) {
+        showError(ui, msg::kNoClass);
+        return FormCheck::retry(pilotfield::kClass);
+    }
     const int buddyMax = bracket < 0 ? 0 : setup.buddyMax[static_cast<std::size_t>(bracket)];
-    if (!checkRange(ui, form.buddy, 0, buddyMax)) return FormCheck::retry(pilotfield::kBuddy);
+    if (!checkRange(ui, form.buddy, 0, buddyMax, msg::kBuddyLabel)) {
+        return FormCheck::retry(pilotfield::kBuddy);
+    }
     return FormCheck::accept();
 }
 

@@ -53,6 +53,7 @@ inline constexpr const char* kLastName = "lastName";
 inline constexpr const char* kBuddy = "buddy";
 inline constexpr const char* kClass = "class";
 inline constexpr const char* kChannel = "channel";
+inline constexpr const char* kActive = "active";
 }  // namespace pilotfield
 
 // What the dialog needs besides the fields.

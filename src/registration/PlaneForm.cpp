@@ -6,6 +6,7 @@
 #include "race/RaceTextCheck.h"
 #include "race/TextCodec.h"
 #include "ui/Strings.h"
+#include "registration/RegistrationMessages.h"
 
 namespace korva {
 
@@ -66,7 +67,7 @@ FormCheck checkPlaneForm(PlaneForm& form, const PlaneFormSetup& setup, Interacti
     if (!checkRaceText(ui, form.engine, str::kEngineLabel)) {
         return FormCheck::retry(planefield::kEngine);
     }
-    if (!checkRange(ui, form.pilotNumber, 1, setup.pilotNumberMax)) {
+    if (!checkRange(ui, form.pilotNumber, 1, setup.pilotNumberMax, msg::kPilotNumberLabel)) {
         return FormCheck::retry(planefield::kPilotNumber);
     }
     return FormCheck::accept();

@@ -29,6 +29,7 @@ inline constexpr const char* kType = "type";
 inline constexpr const char* kMainColor = "mainColor";
 inline constexpr const char* kEngine = "engine";
 inline constexpr const char* kPilotNumber = "pilotNumber";
+inline constexpr const char* kBackup = "backup";
 }  // namespace planefield
 
 struct PlaneFormSetup {

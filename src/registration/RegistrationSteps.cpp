@@ -6,9 +6,9 @@
 
 namespace korva {
 
-std::optional<KORVAPilot> editPilotEntry(KORVARaceDoc& doc, RegistrationForms& forms,
-                                         const KORVAPilot& base, int titleId,
-                                         const std::function<bool(const KORVAPilot&)>& accept) {
+std::optional<KORVAPilot> editPilotEntry(
+    KORVARaceDoc& doc, RegistrationForms& forms, const KORVAPilot& base, int titleId,
+    const std::function<FormCheck(const KORVAPilot&)>& accept) {
     const RaceServices& services = doc.services();
     PilotForm form = pilotFormFrom(base);
     PilotFormSetup setup = pilotFormSetup(doc, std::string(text(titleId)));
@@ -22,7 +22,9 @@ std::optional<KORVAPilot> editPilotEntry(KORVARaceDoc& doc, RegistrationForms& f
         KORVAPilot entry = base;
         const Timestamp now = services.clock.now();
         applyPilotForm(form, entry, now);
-        if (!accept(entry)) continue;
+        const FormCheck verdict = accept(entry);
+        setup.focus = verdict.focus;
+        if (!verdict.accepted) continue;
         // Stamped only now, so that an entry without changes still equals the pilot.
         if (!entry.sameRecord(base)) entry.modifiedAt = now;
         return entry;

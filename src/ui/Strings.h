@@ -17,7 +17,8 @@ inline constexpr int kOpenFailed = 70001;
 inline constexpr int kSaveFailed = 70002;
 // Registration: the form checks and the delete form.
 inline constexpr int kEnterNoMoreThan = 70101;
-inline constexpr int kEnterIntegerBetween = 70102;
+inline constexpr int kEnterIntegerBetween = 70102;  // where one field's range is plain
+inline constexpr int kFieldIntegerBetween = 70400;
 inline constexpr int kNoFreePilotNumber = 70103;
 inline constexpr int kDeletePilotTitle = 70104;
 // Result entry: the form checks, then the form texts.

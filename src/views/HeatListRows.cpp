@@ -5,6 +5,7 @@
 
 #include "race/KORVARaceDoc.h"
 #include "ui/Format.h"
+#include "ui/Strings.h"
 
 namespace korva {
 
@@ -12,6 +13,7 @@ namespace {
 
 constexpr std::size_t kMaxClassBlanks = 31;
 constexpr int kApra9Class = 0;
+constexpr int kChannelConflict = 70411;
 
 }  // namespace
 
@@ -41,6 +43,21 @@ std::string heatSheetLaneText(const KORVAPilot& pilot) {
                                   : cformat("%s %s Ch%d", name, pilot.category, pilot.channel);
 }
 
+std::string laneConflictText(const KORVARaceDoc& doc, const KORVAHeat& heat, std::size_t lane) {
+    // A flown heat is history: only the heats still to come can be put right.
+    if (heat.isComplete() || lane >= heat.lanePilot.size()) return {};
+    const KORVAPilot* pilot = doc.pilotByNumber(heat.lanePilot[lane]);
+    if (!pilot || pilot->channel < 0 || pilot->channel >= kPseudoChannel) return {};
+    std::string others;
+    for (std::size_t l = 0; l < heat.lanePilot.size(); ++l) {
+        const KORVAPilot* other = l == lane ? nullptr : doc.pilotByNumber(heat.lanePilot[l]);
+        if (!other || other->channel != pilot->channel) continue;
+        others += (others.empty() ? "" : " and ") + other->shortName();
+    }
+    if (others.empty()) return {};
+    return cformat(text(kChannelConflict), pilot->channel, others);
+}
+
 std::vector<HeatListRow> heatSheetRows(const KORVARaceDoc& doc, int bracketFilter) {
     std::vector<HeatListRow> rows;
     for (int b = 0; b < kBracketCount; ++b) {
@@ -63,6 +80,7 @@ std::vector<HeatListRow> heatSheetRows(const KORVARaceDoc& doc, int bracketFilte
                 for (std::size_t l = 0; l < row.lanes.size(); ++l) {
                     if (const KORVAPilot* p = doc.pilotByNumber(heat.lanePilot[l])) {
                         row.lanes[l] = heatSheetLaneText(*p);
+                        row.conflicts[l] = laneConflictText(doc, heat, l);
                     }
                 }
                 row.complete = heat.isComplete();

@@ -30,6 +30,9 @@ struct HeatListRow {
     std::string roundHeat;     // "Round.Heat"
     std::string absoluteHeat;  // "Heat": numbered through the whole bracket
     std::array<std::string, 4> lanes;
+    // Why a lane is marked: its pilot shares a real channel with another of the heat (after
+    // a channel change). Empty for a lane without conflict.
+    std::array<std::string, 4> conflicts;
     bool complete = false;
 };
 
@@ -41,5 +44,9 @@ std::string roundHeatText(int round, int heat, const std::string& className);
 
 // Who flies in a lane: short name, category and channel.
 std::string heatSheetLaneText(const KORVAPilot& pilot);
+
+// The conflict of a lane of a heat still to be flown: the others of the heat on the lane
+// pilot's channel (below the pseudo channels), named in a sentence; empty when none.
+std::string laneConflictText(const KORVARaceDoc& doc, const KORVAHeat& heat, std::size_t lane);
 
 }  // namespace korva

@@ -71,6 +71,13 @@ TEST_F(HeatListRows, SheetRowsNameTheHeatAndWhoFliesInEachLane) {
     EXPECT_TRUE(rows[2].complete);
     EXPECT_FALSE(rows[0].complete);
     EXPECT_EQ(rows[2].heat, doc.raceMatrix.matrix(0).rounds[1]->heats[0].get());
+
+    // Channel conflicts: marked in heats still to fly, never on pseudo channels.
+    doc.pilotByNumber(2)->channel = 12;
+    doc.pilotByNumber(4)->channel = 120;
+    const auto changed = heatSheetRows(doc, -1);
+    EXPECT_NE(changed[0].conflicts[1].find("on channel 12 with AQ Baker in"), std::string::npos);
+    EXPECT_TRUE(changed[2].conflicts[0].empty() && changed[3].conflicts[0].empty());
 }
 
 TEST_F(HeatListRows, TheFilterKeepsOneBracketAndBlanksStopAtThirtyOne) {

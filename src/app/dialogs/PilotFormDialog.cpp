@@ -12,12 +12,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
 
-#include "app/dialogs/FormFields.h"
 #include "app/QtText.h"
+#include "app/dialogs/FormFields.h"
 #include "race/KORVAPilotMaster.h"
 
 namespace korva {
@@ -25,6 +26,7 @@ namespace korva {
 namespace {
 constexpr int kNoChannel = -1;
 constexpr int kFormWidth = 640;
+constexpr int kIdFieldChars = 16;  // what the pilot ID field asks for, whatever the list holds
 constexpr int kClassCount = 5;
 const char* const kCategories[] = {"", "1", "2", "3", "4"};
 
@@ -88,6 +90,12 @@ void PilotFormDialog::buildPerson(QVBoxLayout* layout) {
         pilotId_->addItem(toQt(shown), toQt(id));
     }
     pilotId_->setEditText(typedToQt(form_.pilotId));
+    // A long name in the list widens the list when it drops down, never the form.
+    pilotId_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    pilotId_->setMinimumContentsLength(kIdFieldChars);
+    pilotId_->view()->setTextElideMode(Qt::ElideNone);
+    pilotId_->view()->setMinimumWidth(pilotId_->view()->sizeHintForColumn(0) +
+                                      pilotId_->view()->verticalScrollBar()->sizeHint().width());
     pilotId_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     pilotId_->completer()->setFilterMode(Qt::MatchContains);
     pilotId_->completer()->setCompletionMode(QCompleter::PopupCompletion);

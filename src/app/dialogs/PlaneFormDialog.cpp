@@ -40,7 +40,9 @@ PlaneFormDialog::PlaneFormDialog(const PlaneForm& form, const PlaneFormSetup& se
     rows->addRow(QString(), safetyChecked_);
     rows->addRow(QString(), backup_);
     body()->addLayout(rows);
-    if (setup.focus == planefield::kPilotNumber || form.pilotNumber == 0) {
+    if (setup.focus == planefield::kBackup) {
+        backup_->setFocus();
+    } else if (setup.focus == planefield::kPilotNumber || form.pilotNumber == 0) {
         pilotNumber_->setFocus();
         pilotNumber_->selectAll();
     } else {

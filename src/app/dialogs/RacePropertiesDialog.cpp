@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 
 #include "app/QtText.h"
 #include "app/pictures/WingFlagPictures.h"
@@ -194,8 +195,20 @@ QGroupBox* RacePropertiesDialog::buildScoring() {
     saveReminder_ = spinBox(0, 99, "saveReminder", &RaceProperties::saveReminder);
     saveReminder_->setSuffix(tr(" changes"));
     rows->addRow(saveReminderOn_, saveReminder_);
-    rows->addRow(flagBox(tr("Fast Pilot Registration"), "fastRegistration",
-                         &RaceProperties::fastRegistration));
+    auto* fast = flagBox(tr("Fast Pilot Registration"), "fastRegistration",
+                         &RaceProperties::fastRegistration);
+    fast->setToolTip(
+        tr("A new pilot's plane is registered as safety checked; data that differ "
+           "from the pilot file leave the file as it is, without asking"));
+    rows->addRow(fast);
+    // One line under the box says what it does, for a director new to the program.
+    auto* fastHint = new QLabel(tr("New pilots' planes come safety checked."), this);
+    fastHint->setObjectName(QStringLiteral("fastRegistrationHint"));
+    fastHint->setIndent(fast->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 6);
+    QFont small = fastHint->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    fastHint->setFont(small);
+    rows->addRow(fastHint);
     return group;
 }
 
