@@ -1,6 +1,7 @@
 #include "scoring/HeatReset.h"
 
 #include "race/KORVARaceDoc.h"
+#include "scoring/EnterResultsCommand.h"
 #include "scoring/SwapMessages.h"
 #include "ui/Messages.h"
 
@@ -8,12 +9,15 @@ namespace korva {
 
 namespace {
 
-void touchMatrixOf(const KORVAHeat& heat, Timestamp now) {
-    if (heat.round && heat.round->matrix) heat.round->matrix->touch(now);
+KORVAMatrix* matrixOf(const KORVAHeat& heat) {
+    return heat.round ? heat.round->matrix : nullptr;
 }
 
-void finishReset(KORVARaceDoc& doc, const RecomputeStandings& recompute) {
-    if (recompute) recompute();
+void finishReset(KORVARaceDoc& doc, const KORVAHeat& heat, const RecomputeStandings& recompute) {
+    const Timestamp now = doc.services().clock.now();
+    KORVAMatrix* m = matrixOf(heat);
+    if (m) m->touch(now);
+    if (recompute && m) recompute(m->bracketIndex, standingsAreFinal(doc));
     doc.services().ui.refreshViews(true);
     doc.noteChange();
 }
@@ -29,10 +33,8 @@ bool resetRoundEnabled(const KORVAHeat* selected) {
 }
 
 bool resetHeat(KORVARaceDoc& doc, KORVAHeat& heat, const RecomputeStandings& recompute) {
-    const Timestamp now = doc.services().clock.now();
-    heat.clearResults(now);
-    touchMatrixOf(heat, now);
-    finishReset(doc, recompute);
+    heat.clearResults(doc.services().clock.now());
+    finishReset(doc, heat, recompute);
     return true;
 }
 
@@ -43,10 +45,8 @@ bool resetRound(KORVARaceDoc& doc, KORVAHeat& selected, const RecomputeStandings
                     Answer::Ok) != Answer::Ok) {
         return false;
     }
-    const Timestamp now = doc.services().clock.now();
-    round->reset(now);
-    touchMatrixOf(selected, now);
-    finishReset(doc, recompute);
+    round->reset(doc.services().clock.now());
+    finishReset(doc, selected, recompute);
     return true;
 }
 

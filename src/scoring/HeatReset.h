@@ -8,8 +8,9 @@ namespace korva {
 class KORVAHeat;
 class KORVARaceDoc;
 
-// Recomputes the standings once results are gone; the program supplies it.
-using RecomputeStandings = std::function<void()>;
+// Recomputes the standings of a bracket once results are gone, as after a stored result
+// (the same hook: `finalFlag` as standingsAreFinal gives it); the program supplies it.
+using RecomputeStandings = std::function<void(int bracket, bool finalFlag)>;
 
 // Reset Heat is offered for a complete heat.
 bool resetHeatEnabled(const KORVAHeat* selected);

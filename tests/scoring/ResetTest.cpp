@@ -15,7 +15,11 @@ TEST(Reset, HeatAndRoundLoseTheirResultsAndTheStandingsFollow) {
     KORVARound& round2 = addRound(doc, 0, 2, {{4, 3, 2, 1}});
     KORVAHeat& heat = *round1.heats[1];
     bool standingsSawRound1Complete = true;
-    const RecomputeStandings recompute = [&] { standingsSawRound1Complete = round1.allComplete(); };
+    const RecomputeStandings recompute = [&](int bracket, bool finalFlag) {
+        EXPECT_EQ(bracket, 0);
+        EXPECT_FALSE(finalFlag);
+        standingsSawRound1Complete = round1.allComplete();
+    };
     EXPECT_TRUE(resetHeatEnabled(&heat));
     EXPECT_FALSE(resetHeatEnabled(round2.heats[0].get()) ||
                  resetRoundEnabled(round2.heats[0].get()));
