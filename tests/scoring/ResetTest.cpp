@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "RaceBuilder.h"
+#include "scoring/EnterResultsCommand.h"
 #include "scoring/HeatReset.h"
+#include "scoring/Standings.h"
 #include "support/TestServices.h"
 
 namespace korva::test {
@@ -14,12 +16,10 @@ TEST(Reset, HeatAndRoundLoseTheirResultsAndTheStandingsFollow) {
     KORVARound& round1 = addRound(doc, 0, 2, {{1, 2, 3, 4}, {2, 3, 4, 1}}, true);
     KORVARound& round2 = addRound(doc, 0, 2, {{4, 3, 2, 1}});
     KORVAHeat& heat = *round1.heats[1];
-    bool standingsSawRound1Complete = true;
-    const RecomputeStandings recompute = [&](int bracket, bool finalFlag) {
-        EXPECT_EQ(bracket, 0);
-        EXPECT_FALSE(finalFlag);
-        standingsSawRound1Complete = round1.allComplete();
-    };
+    RaceStandings standings(doc);
+    const RecomputeStandings recompute = resultEntryHooks(standings).runStandings;
+    standings.rebuild();
+    EXPECT_EQ(standings.scores().completedRounds(0), 1);
     EXPECT_TRUE(resetHeatEnabled(&heat));
     EXPECT_FALSE(resetHeatEnabled(round2.heats[0].get()) ||
                  resetRoundEnabled(round2.heats[0].get()));
@@ -32,8 +32,8 @@ TEST(Reset, HeatAndRoundLoseTheirResultsAndTheStandingsFollow) {
     EXPECT_EQ(heat.lanePoints, fresh.lanePoints);
     EXPECT_EQ(heat.laneStarted, fresh.laneStarted);
     EXPECT_EQ(heat.modifiedAt, t.clock.now());
-    EXPECT_FALSE(standingsSawRound1Complete);
-    EXPECT_TRUE(resetRoundEnabled(&heat));  // heat 1 of its round still has results
+    EXPECT_EQ(standings.scores().completedRounds(0), 0);  // round 1 counts no more
+    EXPECT_TRUE(resetRoundEnabled(&heat));                // heat 1 of its round still has results
 
     const auto before = doc.encode();
     t.ui.expect(70511, Answer::Cancel).expect(70511, Answer::Ok);
