@@ -92,24 +92,14 @@ bool KORVAMatrix::swapInOpenRounds(const std::vector<std::pair<std::int32_t, std
     return FindChannelConflict(pilots) != 0;
 }
 
-int KORVAMatrix::FindChannelConflict(const PilotLookup& pilots) const {
+int KORVAMatrix::FindChannelConflict(const PilotLookup& pilots, bool openHeatsOnly) const {
     for (const auto& r : rounds) {
         if (r->allComplete()) continue;
         const KORVAHeat* first = r->firstHeat();
         if (first && first->isComplete()) continue;
         for (const auto& h : r->heats) {
-            for (int i = 0; i < KORVAHeat::kLanes; ++i) {
-                for (int j = i + 1; j < KORVAHeat::kLanes; ++j) {
-                    const std::int32_t a = h->lanePilot[static_cast<std::size_t>(i)];
-                    const std::int32_t b = h->lanePilot[static_cast<std::size_t>(j)];
-                    if (a == 0 || b == 0 || a == b) continue;
-                    const KORVAPilot* pa = pilots.pilotByNumber(a);
-                    const KORVAPilot* pb = pilots.pilotByNumber(b);
-                    if (pa && pb && pa->channel == pb->channel && pa->channel < kPseudoChannel) {
-                        return r->roundValue2;
-                    }
-                }
-            }
+            if (openHeatsOnly && h->isComplete()) continue;
+            if (h->anyChannelConflict(pilots)) return r->roundValue2;
         }
     }
     return 0;

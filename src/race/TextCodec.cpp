@@ -75,6 +75,9 @@ char32_t decodeAt(std::string_view text, std::size_t i, std::size_t& length) {
         if ((cont & 0xC0) != 0x80) return kReplacement;
         c = (c << 6) | (cont & 0x3F);
     }
+    // Overlong forms and surrogates are not UTF-8.
+    static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kLeast[len] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return kReplacement;
     length = len;
     return c;
 }
@@ -113,6 +116,34 @@ std::string utf8Of(char32_t c) {
     std::string out;
     appendUtf8(out, c);
     return out;
+}
+
+bool isUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = 1;
+        const char32_t c = decodeAt(text, i, length);
+        // A written-out U+FFFD is well-formed; only broken bytes decode to it otherwise.
+        if (c == kReplacement && text.substr(i, 3) != "\xEF\xBF\xBD") return false;
+        i += length;
+    }
+    return true;
+}
+
+bool utf8ToCp1252Exact(std::string_view text, std::string& out, char32_t& unmapped) {
+    out.clear();
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = 1;
+        const char32_t c = decodeAt(text, i, length);
+        const std::optional<char> b = c == kReplacement ? std::nullopt : toCp1252(c);
+        if (!b) {
+            unmapped = c;
+            return false;
+        }
+        out += *b;
+        i += length;
+    }
+    return true;
 }
 
 }  // namespace korva

@@ -16,5 +16,11 @@ std::string utf8ToCp1252(std::string_view text);
 std::optional<char32_t> firstUnencodable(std::string_view utf8);
 // One character in UTF-8.
 std::string utf8Of(char32_t c);
+// Whether the text is well-formed UTF-8 (plain ASCII is).
+bool isUtf8(std::string_view text);
+
+// Converts well-formed UTF-8 exactly: false, with the first character that has no
+// Windows-1252 form in `unmapped`, instead of guessing.
+bool utf8ToCp1252Exact(std::string_view text, std::string& out, char32_t& unmapped);
 
 }  // namespace korva

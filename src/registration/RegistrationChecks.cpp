@@ -9,13 +9,6 @@ namespace korva {
 
 namespace {
 
-constexpr int kLow50MHz = 0;
-constexpr int kHigh50MHz = 9;
-constexpr int kLow72MHz = 11;
-constexpr int kHigh72MHz = 60;
-constexpr int kLowPseudo = kPseudoChannel;
-constexpr int kHighPseudo = kChannelCount - 1;
-
 // Another race pilot carrying the ID in the bracket. An empty ID is no ID: it never
 // matches, so pilots without one can be registered side by side.
 const KORVAPilot* otherWithId(const KORVARaceDoc& doc, const KORVAPilot& entry, bool sameBracket) {
@@ -115,9 +108,7 @@ int activePilotsOnChannel(const KORVARaceDoc& doc, int bracket, int channel, std
 
 bool validateChannel(Interaction& ui, int channel, bool confirm) {
     if (channel >= kLow72MHz && channel <= kHigh72MHz) return true;
-    const bool band50 = channel >= kLow50MHz && channel <= kHigh50MHz;
-    const bool pseudo = channel >= kLowPseudo && channel <= kHighPseudo;
-    if (!band50 && !pseudo) {
+    if (!channelInBands(channel)) {
         showError(ui, msg::kChannelRange, kLow50MHz, kHigh50MHz, kLow72MHz, kHigh72MHz, kLowPseudo,
                   kHighPseudo);
         return false;

@@ -45,6 +45,30 @@ void linkBuddy(KORVARaceDoc& doc, KORVAPilot& pilot, std::int32_t formerBuddy) {
     buddy->buddy = pilot.pilotNumber;
 }
 
+bool samePersonDifferentId(const KORVAPilot& pilot, const KORVAPilot& entry) {
+    if (pilot.pilotId == entry.pilotId) return false;
+    KORVAPilot probe = entry;
+    probe.pilotId = pilot.pilotId;
+    return probe.sameDataOnFile(pilot);
+}
+
+KORVAPilot& appendPilotWithPlane(KORVARaceDoc& doc, const KORVAPilot& entry, bool safetyChecked) {
+    static constexpr const char* kUnknownPlane = "Unknown";
+    auto pilot = std::make_unique<KORVAPilot>(entry);
+    auto plane = std::make_unique<KORVAPlane>();
+    plane->planeNumber = static_cast<std::int32_t>(doc.planes.size()) + 1;
+    plane->type = kUnknownPlane;
+    plane->mainColor = kUnknownPlane;
+    plane->engine = kUnknownPlane;
+    plane->pilotNumber = pilot->pilotNumber;
+    plane->backup = 0;
+    plane->safetyChecked = safetyChecked ? 1 : 0;
+    pilot->addPlane(plane->planeNumber, doc.services().ui);
+    doc.pilots.push_back(std::move(pilot));
+    doc.planes.push_back(std::move(plane));
+    return *doc.pilots.back();
+}
+
 void flagBracketChanged(KORVARaceDoc& doc, int bracket) {
     if (bracket < 0 || bracket >= kBracketCount) return;
     doc.raceMatrix.PilotInfoChanged[static_cast<std::size_t>(bracket)] = 1;

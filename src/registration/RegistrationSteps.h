@@ -26,6 +26,12 @@ std::optional<KORVAPilot> editPilotEntry(KORVARaceDoc& doc, RegistrationForms& f
 // pointed at the pilot. A buddy that is the pilot itself or does not exist is dropped.
 void linkBuddy(KORVARaceDoc& doc, KORVAPilot& pilot, std::int32_t formerBuddy);
 
+// Whether the pilot is the entry's person (every personal field alike) under another ID.
+bool samePersonDifferentId(const KORVAPilot& pilot, const KORVAPilot& entry);
+
+// Appends the pilot to the race with a primary plane "Unknown" attached; returns it.
+KORVAPilot& appendPilotWithPlane(KORVARaceDoc& doc, const KORVAPilot& entry, bool safetyChecked);
+
 // Marks the bracket as changed since its matrix was built.
 void flagBracketChanged(KORVARaceDoc& doc, int bracket);
 // Flags the old and new brackets when a change touches what the matrix is built from.
