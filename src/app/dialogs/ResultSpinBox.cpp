@@ -16,9 +16,8 @@ constexpr qint64 kFasterAfterMs = 1000;
 constexpr qint64 kFastestAfterMs = 2000;
 const QColor kFocusColor(255, 236, 130);
 
-bool isStepKey(int key) {
-    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
-           key == Qt::Key_PageDown;
+bool isArrowKey(int key) {
+    return key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
 qint64 monotonicMs() {
@@ -52,6 +51,8 @@ void ResultSpinBox::stepBy(int steps) {
 }
 
 QAbstractSpinBox::StepEnabled ResultSpinBox::stepEnabled() const {
+    // A typed value out of range: either arrow brings it back.
+    if (value() < range_.low || value() > range_.high) return StepUpEnabled | StepDownEnabled;
     StepEnabled enabled = StepNone;
     if (value() < range_.high) enabled |= StepUpEnabled;
     if (value() > range_.low) enabled |= StepDownEnabled;
@@ -94,12 +95,18 @@ void ResultSpinBox::focusOutEvent(QFocusEvent* event) {
 }
 
 void ResultSpinBox::keyPressEvent(QKeyEvent* event) {
-    if (isStepKey(event->key()) && !event->isAutoRepeat()) heldSince_ = clock_();
-    QSpinBox::keyPressEvent(event);
+    if (!isArrowKey(event->key())) {
+        QSpinBox::keyPressEvent(event);
+        return;
+    }
+    // One step per key event, the keyboard's own repeat setting the pace while it is held.
+    if (!event->isAutoRepeat()) heldSince_ = clock_();
+    stepBy(event->key() == Qt::Key_Up ? 1 : -1);
+    event->accept();
 }
 
 void ResultSpinBox::keyReleaseEvent(QKeyEvent* event) {
-    if (isStepKey(event->key()) && !event->isAutoRepeat()) heldSince_ = -1;
+    if (isArrowKey(event->key()) && !event->isAutoRepeat()) heldSince_ = -1;
     QSpinBox::keyReleaseEvent(event);
 }
 
