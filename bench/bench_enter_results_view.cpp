@@ -4,10 +4,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QTreeView>
 
+#include "OffscreenQt.h"
 #include "app/AppCommands.h"
 #include "app/views/KORVAHeatView.h"
 #include "samples/FullRace.h"
@@ -16,14 +16,6 @@
 namespace {
 
 using namespace korva;
-
-void startQt() {
-    static int argc = 1;
-    static char name[] = "bench_enter_results_view";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-}
 
 // The director presses OK on every form as it comes.
 class AcceptingForms final : public HeatResultForms {
@@ -40,7 +32,7 @@ public:
 
 // Argument 0: store and refill; 1: store, refill and draw the rows that show.
 void BM_EnterResultsAndRefreshHeats(benchmark::State& state) {
-    startQt();
+    bench::startOffscreenQt();
     static samples::FullRace race;
     race.doc->saveReminder = 0;  // no save offered in the middle of the measurement
     CommandTable commands(nullptr);

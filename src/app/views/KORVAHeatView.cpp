@@ -2,7 +2,6 @@
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTreeView>
@@ -11,6 +10,7 @@
 
 #include "app/AppCommands.h"
 #include "app/views/HeatSheetModel.h"
+#include "app/views/ListSelection.h"
 #include "app/MainMenus.h"
 #include "app/QtText.h"
 #include "race/KORVARaceDoc.h"
@@ -152,14 +152,7 @@ int KORVAHeatView::rowOf(const HeatKey& key) const {
 }
 
 void KORVAHeatView::selectRow(int row) {
-    if (row < 0 || row >= model_->rowCount()) {
-        list_->selectionModel()->clear();
-        return;
-    }
-    const QModelIndex index = model_->index(row, 0);
-    list_->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    list_->scrollTo(index);
+    selectListRow(list_, row);
 }
 
 void KORVAHeatView::selectNextOpenHeat() {
@@ -209,12 +202,9 @@ void KORVAHeatView::enterResults() {
 }
 
 bool KORVAHeatView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && selectedRow()) {
-            enterResults();
-            return true;
-        }
+    if (watched == list_ && isEnterPress(event) && selectedRow()) {
+        enterResults();
+        return true;
     }
     return RaceWindow::eventFilter(watched, event);
 }

@@ -1,7 +1,6 @@
 #include "app/views/RaceListView.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -10,6 +9,7 @@
 
 #include "app/pictures/ListIcons.h"
 #include "app/QtText.h"
+#include "app/views/ListSelection.h"
 #include "app/views/RaceListModel.h"
 #include "race/KORVARaceDoc.h"
 
@@ -90,14 +90,7 @@ int RaceListView::selectedRow() const {
 }
 
 void RaceListView::selectRow(int row) {
-    if (row < 0 || row >= model_->rowCount()) {
-        list_->selectionModel()->clear();
-        return;
-    }
-    const QModelIndex index = model_->index(row, 0);
-    list_->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    list_->scrollTo(index);
+    selectListRow(list_, row);
 }
 
 void RaceListView::selectNumber(std::int32_t number) {
@@ -196,12 +189,9 @@ void RaceListView::change() {
 }
 
 bool RaceListView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && selectedRow() >= 0) {
-            change();
-            return true;
-        }
+    if (watched == list_ && isEnterPress(event) && selectedRow() >= 0) {
+        change();
+        return true;
     }
     return RaceWindow::eventFilter(watched, event);
 }
