@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPointer>
 #include <QSpinBox>
 #include <QTest>
 #include <QTreeView>
@@ -156,7 +155,6 @@ TEST_F(ResultEntry, AHeatTypedFromTheKeyboardIsRefusedOnceThenStoredAndShownOnIt
         EXPECT_EQ(field<QLabel>(d, "name1")->text(), "First1 Last1");
         EXPECT_EQ(field<QLabel>(d, "value1")->text(), "4");
         EXPECT_EQ(field<QLabel>(d, "value2")->text(), "3");
-        EXPECT_EQ(field<QLabel>(d, "value4")->text(), "0");
         auto* value = field<QLabel>(d, "value1");
         EXPECT_GE(QFontMetrics(value->font()).height(), value->height() * 3 / 4);
         screenshot(d, "verify-scores");
@@ -169,7 +167,6 @@ TEST_F(ResultEntry, AHeatTypedFromTheKeyboardIsRefusedOnceThenStoredAndShownOnIt
     EXPECT_TRUE(stored.isComplete());
     EXPECT_EQ(stored.laneTime[0].totalHundredths, 9025);
     EXPECT_EQ(stored.lanePoints, (std::array<std::int32_t, 4>{4, 3, 0, 0}));
-    EXPECT_EQ(stored.laneFinished[2], 0);
     EXPECT_TRUE(app->race()->isModified());
     EXPECT_EQ(cell(0, 2), "Finish=1 Time=1:30.25 Cuts=0 Pts=4 FQ Last1 ");
     EXPECT_EQ(cell(0, 4), "DNF Points=0 FQ Last7");
@@ -208,7 +205,6 @@ TEST_F(ResultEntry, AnFaiHeatHasNoFinishAndScoresItsTimesWithThePenalty) {
         EXPECT_TRUE(checked(d, "dns2"));
         EXPECT_EQ(spin(d, "minutes2"), 0);
         type("\t\t\t\t\t2\t\t\t0\t49\t99\t0");
-        EXPECT_EQ(spin(d, "minutes3"), 0);
         screenshot(d, "enter-results-fai");
         type("\n");
     });
