@@ -13,6 +13,7 @@
 #include "app/dialogs/QtRegistrationForms.h"
 #include "app/QtSettingsStore.h"
 #include "app/RegistrationCommands.h"
+#include "app/ResultCommands.h"
 #include "app/pictures/ToolIcons.h"
 #include "app/pictures/ZelMDIClientPaint.h"
 #include "matrix/MatrixTrace.h"
@@ -93,6 +94,7 @@ bool KORVARaceApp::start(const QStringList& arguments) {
         [this] { return propertiesOpen_ || generating_ || frame_->heatWindowsOpen() > 0; });
     connectCommands();
     connectRegistrationCommands(*this, *registration_);
+    connectResultCommands(*this);
     frame_->placeOnScreen();
     frame_->rebuildMenus();
 

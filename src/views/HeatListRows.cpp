@@ -6,6 +6,7 @@
 #include "race/KORVARaceDoc.h"
 #include "ui/Format.h"
 #include "ui/Strings.h"
+#include "views/HeatCardText.h"
 
 namespace korva {
 
@@ -59,6 +60,13 @@ std::string laneConflictText(const KORVARaceDoc& doc, const KORVAHeat& heat, std
 }
 
 std::vector<HeatListRow> heatSheetRows(const KORVARaceDoc& doc, int bracketFilter) {
+    return heatListRows(doc, bracketFilter, HeatListLayout::Sheets);
+}
+
+std::vector<HeatListRow> heatListRows(const KORVARaceDoc& doc, int bracketFilter,
+                                      HeatListLayout layout) {
+    const bool cards = layout == HeatListLayout::Cards;
+    const bool fai = doc.faiClass != 0;
     std::vector<HeatListRow> rows;
     for (int b = 0; b < kBracketCount; ++b) {
         if (bracketFilter != -1 && bracketFilter != b) continue;
@@ -78,10 +86,11 @@ std::vector<HeatListRow> heatSheetRows(const KORVARaceDoc& doc, int bracketFilte
                 row.roundHeat = roundHeatText(round.roundValue2, heat.heatNumber, className);
                 row.absoluteHeat = std::to_string(heat.heatNumber + earlierHeats);
                 for (std::size_t l = 0; l < row.lanes.size(); ++l) {
-                    if (const KORVAPilot* p = doc.pilotByNumber(heat.lanePilot[l])) {
-                        row.lanes[l] = heatSheetLaneText(*p);
-                        row.conflicts[l] = laneConflictText(doc, heat, l);
-                    }
+                    const KORVAPilot* p = doc.pilotByNumber(heat.lanePilot[l]);
+                    if (!p) continue;
+                    row.lanes[l] = cards ? heatCardLaneText(heat, l, p->shortName(), fai)
+                                         : heatSheetLaneText(*p);
+                    row.conflicts[l] = laneConflictText(doc, heat, l);
                 }
                 row.complete = heat.isComplete();
                 rows.push_back(std::move(row));

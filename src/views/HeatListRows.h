@@ -1,5 +1,6 @@
 #pragma once
-// The rows of the heat list window: one row per heat of every matrixed bracket.
+// The rows of the heat list window: one row per heat of every matrixed bracket, in either
+// layout: who flies in which lane (heat sheets) or the entered results (heat cards).
 
 #include <array>
 #include <string>
@@ -36,7 +37,9 @@ struct HeatListRow {
     bool complete = false;
 };
 
-// Heat-sheet rows in matrix order, for every bracket (filter -1) or one bracket.
+// Rows in matrix order, for every bracket (filter -1) or one bracket.
+std::vector<HeatListRow> heatListRows(const KORVARaceDoc& doc, int bracketFilter,
+                                      HeatListLayout layout);
 std::vector<HeatListRow> heatSheetRows(const KORVARaceDoc& doc, int bracketFilter);
 
 // "1.1 APRA" on the first heat of a bracket, blanks as wide as the class name elsewhere.

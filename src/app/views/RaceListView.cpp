@@ -1,7 +1,6 @@
 #include "app/views/RaceListView.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -10,6 +9,7 @@
 
 #include "app/pictures/ListIcons.h"
 #include "app/QtText.h"
+#include "app/views/ListSelection.h"
 #include "app/views/RaceListModel.h"
 #include "race/KORVARaceDoc.h"
 
@@ -123,14 +123,7 @@ void RaceListView::addRowToSelection(int row) {
 }
 
 void RaceListView::selectRow(int row) {
-    if (row < 0 || row >= model_->rowCount()) {
-        list_->selectionModel()->clear();
-        return;
-    }
-    const QModelIndex index = model_->index(row, 0);
-    list_->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    list_->scrollTo(index);
+    selectListRow(list_, row);
 }
 
 void RaceListView::selectNumber(std::int32_t number) {
@@ -258,17 +251,15 @@ void RaceListView::runIfEnabled(Cmd cmd) {
 }
 
 bool RaceListView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && selectedRow() >= 0) {
-            change();
-            return true;
-        }
-        // Delete asks, as the menu's command does; only the pilot window enables it.
-        if (key == Qt::Key_Delete && selectedRow() >= 0) {
-            runIfEnabled(Cmd::DeletePilot);
-            return true;
-        }
+    if (watched == list_ && isEnterPress(event) && selectedRow() >= 0) {
+        change();
+        return true;
+    }
+    // Delete asks, as the menu's command does; only the pilot window enables it.
+    if (watched == list_ && event->type() == QEvent::KeyPress && selectedRow() >= 0 &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        runIfEnabled(Cmd::DeletePilot);
+        return true;
     }
     return RaceWindow::eventFilter(watched, event);
 }
