@@ -4,6 +4,7 @@
 
 #include "race/Archive.h"
 #include "race/FileIo.h"
+#include "race/KORVARaceDoc.h"
 
 namespace korva {
 
@@ -22,6 +23,27 @@ int reportLoadError(const std::string& path, std::ostream& err) {
         err << "korva: " << path << ": " << e.what() << "\n";
     }
     return 1;
+}
+
+bool loadRace(KORVARaceDoc& doc, const std::string& path, std::ostream& err) {
+    try {
+        if (!fileExists(path)) throw FileError("Cannot open " + path + ": no such file");
+        doc.loadFile(path);
+        return true;
+    } catch (...) {
+        reportLoadError(path, err);
+        return false;
+    }
+}
+
+bool saveRace(KORVARaceDoc& doc, const std::string& path, std::ostream& err) {
+    try {
+        doc.writeFile(path);
+        return true;
+    } catch (const std::exception& e) {
+        err << "korva: cannot save " << path << ": " << e.what() << "\n";
+        return false;
+    }
 }
 
 }  // namespace korva

@@ -13,6 +13,8 @@
 
 namespace korva {
 
+class KORVARaceDoc;
+
 struct CliSession {
     explicit CliSession(std::ostream& err, AnswerMap answers = {})
         : ui(err, std::move(answers)), services(ui, clock, settings) {}
@@ -24,5 +26,11 @@ struct CliSession {
 
 // Call from a catch block: reports the exception in flight; returns the exit status 1.
 int reportLoadError(const std::string& path, std::ostream& err);
+
+// Reads the race file at PATH into DOC (a new document); false, with one sentence on ERR,
+// when it cannot.
+bool loadRace(KORVARaceDoc& doc, const std::string& path, std::ostream& err);
+// Writes DOC to PATH atomically; false, with one sentence on ERR, when it cannot.
+bool saveRace(KORVARaceDoc& doc, const std::string& path, std::ostream& err);
 
 }  // namespace korva

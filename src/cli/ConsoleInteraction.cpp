@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "race/TextCodec.h"
+
 namespace korva {
 
 Answer ConsoleInteraction::ask(const Message& message) {
@@ -20,7 +22,8 @@ Answer ConsoleInteraction::ask(const Message& message) {
         case Answer::Yes: label = " -> Yes"; break;
         case Answer::No: label = " -> No"; break;
     }
-    err_ << "[" << message.id << "] " << message.text << label << "\n";
+    // Messages carry the race's Windows-1252 text (pilot and class names); terminals read UTF-8.
+    err_ << "[" << message.id << "] " << cp1252ToUtf8(message.text) << label << "\n";
     return answer;
 }
 

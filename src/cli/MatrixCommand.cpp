@@ -12,7 +12,6 @@
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "matrix/MatrixCommand.h"
-#include "race/FileIo.h"
 #include "race/KORVARaceDoc.h"
 #include "ui/TextCase.h"
 
@@ -178,13 +177,7 @@ int runMatrix(MatrixCliOptions& options, std::ostream& out, std::ostream& err) {
     if (options.output.empty()) options.output = options.file;
     CliSession session(err, options.answers);
     KORVARaceDoc doc(session.services);
-    try {
-        if (!fileExists(options.file))
-            throw FileError("Cannot open " + options.file + ": no such file");
-        doc.loadFile(options.file);
-    } catch (...) {
-        return reportLoadError(options.file, err);
-    }
+    if (!loadRace(doc, options.file, err)) return 1;
     GenerationOptions generation;
     generation.seed = options.seed;
     MatrixCommand command(doc, generation);
@@ -194,12 +187,7 @@ int runMatrix(MatrixCliOptions& options, std::ostream& out, std::ostream& err) {
         err << "korva: the matrix was not built\n";
         return 1;
     }
-    try {
-        doc.writeFile(options.output);
-    } catch (const std::exception& e) {
-        err << "korva: cannot save " << options.output << ": " << e.what() << "\n";
-        return 1;
-    }
+    if (!saveRace(doc, options.output, err)) return 1;
     reportBuilt(doc, out);
     return 0;
 }
