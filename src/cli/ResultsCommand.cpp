@@ -52,9 +52,8 @@ void addResultsOptions(CLI::App& command, ResultsCliOptions& o) {
         command, "--lane", "L=SPEC",
         [](const std::string& text) -> std::string {
             if (laneSpecFor(text)) return {};
-            return "needs L=FIN,M:SS.HH,CUTS, L=M:SS.HH,INFR, L=DNS or L=DNF with L from 1 to 4, "
-                   "not '" +
-                   text + "'";
+            const std::string shapes = "L=FIN,M:SS.HH,CUTS, L=M:SS.HH,INFR, L=DNS or L=DNF";
+            return "needs " + shapes + " with L from 1 to 4, not '" + text + "'";
         },
         [&o](const std::string& text) {
             if (const auto spec = laneSpecFor(text)) o.given.lanes[spec->first] = spec->second;
