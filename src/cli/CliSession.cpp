@@ -41,4 +41,14 @@ bool loadRaceFile(KORVARaceDoc& doc, const std::string& path, std::ostream& err)
     return true;
 }
 
+bool saveRace(KORVARaceDoc& doc, const std::string& path, std::ostream& err) {
+    try {
+        doc.writeFile(path);
+        return true;
+    } catch (const std::exception& e) {
+        err << "korva: cannot save " << path << ": " << e.what() << "\n";
+        return false;
+    }
+}
+
 }  // namespace korva

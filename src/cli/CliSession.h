@@ -31,5 +31,7 @@ int reportLoadError(const std::string& path, std::ostream& err, FileKind kind = 
 // Loads a race file for a command and warns of bytes after the race; false, after saying
 // why, when it cannot be read.
 bool loadRaceFile(KORVARaceDoc& doc, const std::string& path, std::ostream& err);
+// Writes DOC to PATH atomically; false, with one sentence on ERR, when it cannot.
+bool saveRace(KORVARaceDoc& doc, const std::string& path, std::ostream& err);
 
 }  // namespace korva

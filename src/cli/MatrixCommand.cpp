@@ -12,7 +12,6 @@
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "matrix/MatrixCommand.h"
-#include "race/FileIo.h"
 #include "race/KORVARaceDoc.h"
 #include "ui/TextCase.h"
 
@@ -200,12 +199,7 @@ int runMatrix(MatrixCliOptions& options, std::ostream& out, std::ostream& err) {
                " properties)\n";
         return 1;
     }
-    try {
-        doc.writeFile(options.output);
-    } catch (const std::exception& e) {
-        err << "korva: cannot save " << options.output << ": " << e.what() << "\n";
-        return 1;
-    }
+    if (!saveRace(doc, options.output, err)) return 1;
     reportBuilt(doc, command, out);
     return 0;
 }

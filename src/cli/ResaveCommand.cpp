@@ -19,13 +19,7 @@ struct ResavePaths {
 int resave(const ResavePaths& paths, std::ostream& err) {
     CliSession session(err);
     KORVARaceDoc doc(session.services);
-    if (!loadRaceFile(doc, paths.in, err)) return 1;
-    try {
-        doc.writeFile(paths.out);
-    } catch (const std::exception& e) {
-        err << "korva: cannot save " << paths.out << ": " << e.what() << "\n";
-        return 1;
-    }
+    if (!loadRaceFile(doc, paths.in, err) || !saveRace(doc, paths.out, err)) return 1;
     return 0;
 }
 
