@@ -320,6 +320,7 @@ constexpr Entry kEntries[] = {
     {70819, "Heats"},
     {70820, "Variable"},
     {70821, "Pilot Heat Details"},
+    {70822, "Number of Rounds"},
     {70900, "Can't open file %s, error = %s\n"},
     {70901, "First"},
     {70902, "Second"},

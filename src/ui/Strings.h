@@ -187,6 +187,7 @@ inline constexpr int kUnknownClass = 70818;
 inline constexpr int kHeats = 70819;
 inline constexpr int kVariableLane = 70820;
 inline constexpr int kPilotDetailList = 70821;
+inline constexpr int kRoundCountLabel = 70822;
 // Report pages: the page writer and the colour legends.
 inline constexpr int kCannotOpenPage = 70900;
 inline constexpr int kLegendFirst = 70901;

@@ -21,7 +21,7 @@ TEST_F(PilotReportFixture, CardsWithoutAMatrixAskFirstThenShowTheRoundsAsked) {
     EXPECT_TRUE(files().empty());
     EXPECT_EQ(doc->pilotCardsPrintedAt, 0);
 
-    t.ui.expect(str::kCardsWithoutMatrix, Answer::Yes).expect(str::kEnterIntegerBetween);
+    t.ui.expect(str::kCardsWithoutMatrix, Answer::Yes).expect(str::kFieldIntegerBetween);
     forms.ok<RoundCountForm>([](auto& f) { f.rounds = 0; })
         .ok<RoundCountForm>([](auto& f) { f.rounds = 5; })
         .ok<HtmlFileDispositionForm>();
