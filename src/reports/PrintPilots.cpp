@@ -42,7 +42,9 @@ std::optional<int> askCardRounds(KORVARaceDoc& doc, PrintForms& forms, int class
     if (rounds > 0) return rounds;
     const auto count = askChecked(
         RoundCountForm{}, [&](const auto& f) { return forms.roundCount(f); },
-        [&](const auto& f) { return checkRange(ui, f.rounds, 1, f.highest, str::kRoundCountLabel); });
+        [&](const auto& f) {
+            return checkRange(ui, f.rounds, 1, f.highest, str::kRoundCountLabel);
+        });
     if (!count) return std::nullopt;
     return count->rounds;
 }
