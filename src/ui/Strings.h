@@ -19,6 +19,10 @@ inline constexpr int kSaveFailed = 70002;
 inline constexpr int kEnterNoMoreThan = 70101;
 inline constexpr int kEnterIntegerBetween = 70102;  // where one field's range is plain
 inline constexpr int kFieldIntegerBetween = 70400;
+// Field names of the swap form's range messages.
+inline constexpr int kSwapBracketLabel = 70532;
+inline constexpr int kSwapLaneLabel = 70533;
+inline constexpr int kSwapRoundLabel = 70534;
 inline constexpr int kNoFreePilotNumber = 70103;
 inline constexpr int kDeletePilotTitle = 70104;
 // Result entry: the form checks, then the form texts.
