@@ -55,6 +55,7 @@ enum class Cmd {
     PrintSpectatorProgram,
     OutputTimingFile,
     PrintReFlyCard,
+    CreateReportFolder,
 };
 
 class CommandTable : public QObject {

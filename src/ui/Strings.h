@@ -84,6 +84,12 @@ inline constexpr int kMasterReadFailed = 70305;
 inline constexpr int kRaceFileNameField = 70306;
 inline constexpr int kVersion = 70307;
 inline constexpr int kOpenRefusedHeats = 70308;
+// The report folder and its pictures.
+inline constexpr int kCreateReportFolder = 70600;
+inline constexpr int kCreateReportFolderPrompt = 70601;
+inline constexpr int kCannotCreateReportFolder = 70602;
+inline constexpr int kCannotWritePicture = 70603;
+inline constexpr int kReportFolderDone = 70604;
 // Report runs: the html folder, the print forms, the heat reports and their files.
 inline constexpr int kMatrixLocked = 432;
 inline constexpr int kNoHtmlFolder = 70700;

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <functional>
 
+#include "app/pictures/PlanePictures.h"
 #include "app/pictures/ToolIcons.h"
 #include "views/PilotListRows.h"
 #include "views/PlaneListRows.h"
@@ -25,17 +26,21 @@ const QColor kOrange(235, 100, 0);
 
 using Drawing = std::function<void(QPainter&)>;
 
-QPixmap drawn(int size, const Drawing& draw) {
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap pm(QSize(size, size) * ratio);
-    pm.setDevicePixelRatio(ratio);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
+void paintScaled(QPaintDevice& device, int size, const Drawing& draw) {
+    QPainter p(&device);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(size / kUnit, size / kUnit);
     p.setPen(QPen(kInk, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     draw(p);
+}
+
+QPixmap drawn(int size, const Drawing& draw) {
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pm(QSize(size, size) * ratio);
+    pm.setDevicePixelRatio(ratio);
+    pm.fill(Qt::transparent);
+    paintScaled(pm, size, draw);
     return pm;
 }
 
@@ -62,20 +67,12 @@ void tick(QPainter& p, const QColor& color, double width) {
     p.restore();
 }
 
-// A plane seen from above, nose up: the shape that reads as a plane even at list size.
 void plane(QPainter& p, const QColor& body, bool hollow = false) {
-    QPainterPath shape;
-    shape.setFillRule(Qt::WindingFill);  // the parts overlap: their union
-    shape.addRoundedRect(QRectF(27, 3, 10, 56), 5, 5);
-    shape.addPolygon(QPolygonF({QPointF(3, 30), QPointF(29, 20), QPointF(35, 20), QPointF(61, 30),
-                                QPointF(61, 37), QPointF(3, 37), QPointF(3, 30)}));
-    shape.addPolygon(QPolygonF({QPointF(16, 53), QPointF(29, 47), QPointF(35, 47), QPointF(48, 53),
-                                QPointF(48, 58), QPointF(16, 58), QPointF(16, 53)}));
     p.save();
     p.setPen(
         QPen(hollow ? body : kInk, hollow ? 5 : 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(hollow ? QBrush(Qt::white) : QBrush(body));
-    p.drawPath(shape.simplified());
+    p.drawPath(planeFromAbove());
     p.restore();
 }
 
@@ -175,6 +172,13 @@ Drawing pilotDrawing(int status) {
 
 QPixmap pilotStatusIcon(int status, int size) {
     return drawn(size, pilotDrawing(status));
+}
+
+QImage pilotStatusImage(int status, int size, const QColor& background) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(background);
+    paintScaled(image, size, pilotDrawing(status));
+    return image;
 }
 
 QString pilotStatusTip(int status) {

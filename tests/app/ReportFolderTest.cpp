@@ -1,0 +1,168 @@
+// The report folder and its pictures: made with a new race and on command, readable on paper.
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStatusBar>
+#include <filesystem>
+#include <map>
+
+#include "AppFixture.h"
+#include "AppTestSupport.h"
+#include "app/pictures/ReportPictures.h"
+#include "properties/RaceProperties.h"
+#include "race/FileIo.h"
+
+namespace korva::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+QImage loaded(const std::string& path) {
+    QImage image;
+    EXPECT_TRUE(image.load(QString::fromStdString(path), "JPEG")) << path;
+    return image;
+}
+
+// Greys only: what a monochrome printer prints as drawn. JPEG adds a little colour noise.
+bool greyOnly(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::max({c.red(), c.green(), c.blue()}) -
+                    std::min({c.red(), c.green(), c.blue()}) >
+                24) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// How many pixels of two pictures differ clearly once both are printed in grey.
+int greyDifference(const QImage& a, const QImage& b) {
+    const QImage ga = a.convertToFormat(QImage::Format_Grayscale8);
+    const QImage gb = b.convertToFormat(QImage::Format_Grayscale8);
+    int differing = 0;
+    for (int y = 0; y < ga.height(); ++y) {
+        for (int x = 0; x < ga.width(); ++x) {
+            if (std::abs(qGray(ga.pixel(x, y)) - qGray(gb.pixel(x, y))) > 64) ++differing;
+        }
+    }
+    return differing;
+}
+
+// Every picture with its name, twice its size, in colour and again in grey, for a look.
+void contactSheet(const std::vector<std::pair<std::string, QImage>>& pictures) {
+    constexpr int kCellW = 290, kCellH = 180, kColumns = 6;
+    const int rows = static_cast<int>((pictures.size() + kColumns - 1) / kColumns);
+    QImage sheet(kCellW * kColumns * 2, kCellH * rows, QImage::Format_RGB32);
+    sheet.fill(QColor(225, 225, 225));
+    QPainter p(&sheet);
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        const auto& [name, image] = pictures[i];
+        for (int grey = 0; grey < 2; ++grey) {
+            const int x = (static_cast<int>(i % kColumns) + grey * kColumns) * kCellW;
+            const int y = static_cast<int>(i / kColumns) * kCellH;
+            const QImage shown = grey ? image.convertToFormat(QImage::Format_Grayscale8) : image;
+            p.drawImage(x + 4, y + 4, shown.scaled(shown.size() * 2));
+            p.drawText(QRect(x, y + kCellH - 18, kCellW, 16), Qt::AlignCenter,
+                       QString::fromStdString(name));
+        }
+    }
+    p.end();
+    QLabel label;
+    label.setPixmap(QPixmap::fromImage(sheet));
+    label.resize(sheet.size());
+    screenshot(&label, "report-pictures");
+}
+
+class ReportFolderApp : public AppFixture {};
+
+TEST_F(ReportFolderApp, NewRaceGetsEveryPictureAsAJpegThatPrintsInColourAndInGrey) {
+    ASSERT_TRUE(start());
+    forms.ok<RaceProperties>([this](RaceProperties& v) {
+        v.fileName = work.file("Spring");
+        v.class426 = true;
+    });
+    forms.ok<ChannelLimitForm>();
+    app->newRace();
+    ASSERT_NE(app->race(), nullptr);
+    EXPECT_TRUE(app->mainFrame()->statusBar()->currentMessage().contains("pictures written"));
+
+    std::map<std::string, QImage> byName;
+    std::vector<std::pair<std::string, QImage>> all;
+    for (const ReportPicture& p : reportPictures()) {
+        const QImage image = loaded(work.file("html/img/" + p.name));
+        ASSERT_FALSE(image.isNull()) << p.name;
+        // Sized for a table cell of a printed page: neither a dot nor a poster.
+        EXPECT_GE(image.height(), 20) << p.name;
+        EXPECT_LE(image.height(), 80) << p.name;
+        EXPECT_GE(image.width(), image.height()) << p.name;
+        EXPECT_LE(image.width(), 160) << p.name;
+        // On white paper the picture's corner is white.
+        EXPECT_GT(qGray(image.pixel(0, 0)), 230) << p.name;
+        if (p.kind == ReportPicture::Kind::WingFlag) {
+            EXPECT_EQ(greyOnly(image), !p.color) << p.name;
+        }
+        byName[p.name] = image;
+        all.emplace_back(p.name, image);
+    }
+    contactSheet(all);
+
+    // Printed in grey, every colour still looks different from every other.
+    const char* codes[] = {"LG", "LR", "HG", "HR", "HB"};
+    for (const char* form : {"WFL", "WFLL", "WFLC", "MFU_", "HC_L1"}) {
+        for (int a = 0; a < 5; ++a) {
+            for (int b = a + 1; b < 5; ++b) {
+                const std::string one = std::string(form) + codes[a] + ".jpg";
+                const std::string two = std::string(form) + codes[b] + ".jpg";
+                EXPECT_GT(greyDifference(byName[one], byName[two]), 20) << one << " " << two;
+            }
+        }
+    }
+    // Status marks are the list's drawings, each its own.
+    for (const auto& [name, image] : byName) {
+        if (image.width() != 24) continue;
+        for (const auto& [other, second] : byName) {
+            if (other < name && second.width() == 24) {
+                EXPECT_NE(image, second) << name << " " << other;
+            }
+        }
+    }
+}
+
+TEST_F(ReportFolderApp, CreateReportFolderFillsTheExistingFolderAndKeepsTheDirectorsPictures) {
+    const std::string race = sampleRace("Spring.kvr");
+    fs::create_directories(work.file("HTML/img"));
+    const std::vector<std::uint8_t> own = {'o', 'w', 'n'};
+    writeFileAtomically(work.file("HTML/img/money.jpg"), own);
+    ASSERT_TRUE(start({QString::fromStdString(race)}));
+    EXPECT_FALSE(fs::exists(work.file("html")));
+
+    // In the File menu, right after the race properties.
+    CMainFrame* frame = app->mainFrame();
+    QMenu* file = frame->menuBar()->actions().front()->menu();
+    const QList<QAction*> items = file->actions();
+    const auto at = items.indexOf(frame->commands().action(Cmd::Properties));
+    ASSERT_GE(at, 0);
+    QAction* command = items.value(at + 1);
+    ASSERT_EQ(command, frame->commands().action(Cmd::CreateReportFolder));
+    EXPECT_EQ(command->text(), "Create Report &Folder");
+    ASSERT_TRUE(command->isEnabled());
+    command->trigger();
+
+    EXPECT_EQ(readWholeFile(work.file("HTML/img/money.jpg")), own);
+    for (const ReportPicture& p : reportPictures()) {
+        EXPECT_TRUE(fileExists(work.file("HTML/img/" + p.name))) << p.name;
+    }
+    EXPECT_FALSE(fs::exists(work.file("html")));
+    EXPECT_TRUE(frame->statusBar()->currentMessage().contains("1 kept"));
+}
+
+}  // namespace
+}  // namespace korva::test
