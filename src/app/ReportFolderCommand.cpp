@@ -4,7 +4,7 @@
 
 #include "app/QtText.h"
 #include "app/pictures/ReportPictures.h"
-#include "properties/ReportFolder.h"
+#include "reports/ReportFolder.h"
 #include "race/FileIo.h"
 #include "race/KORVARaceDoc.h"
 #include "ui/Format.h"

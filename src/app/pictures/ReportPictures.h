@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "properties/ReportPictureNames.h"
+#include "reports/ReportPictureNames.h"
 
 namespace korva {
 

@@ -5,8 +5,9 @@
 #include <filesystem>
 #include <set>
 
-#include "properties/ReportFolder.h"
 #include "race/FileIo.h"
+#include "reports/ReportFiles.h"
+#include "reports/ReportFolder.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFolder.h"
 
@@ -78,12 +79,14 @@ TEST_F(ReportFolder, MakesHtmlWithEveryPictureAndKeepsWhatIsThereOnTheNextRun) {
               static_cast<long>(names().size()));
 }
 
-TEST_F(ReportFolder, FindsAnExistingFolderOfAnotherSpelling) {
-    EXPECT_EQ(findReportFolder(race.path()), "");
-    fs::create_directory(race.file("Html"));
-    EXPECT_EQ(findReportFolder(race.path()), race.file("Html"));
+TEST_F(ReportFolder, PicturesGoWhereThePagesGo) {
     fs::create_directory(race.file("HTML"));
-    EXPECT_EQ(findReportFolder(race.path()), race.file("HTML"));
+    const auto out = ensure();
+    ASSERT_TRUE(out.ok);
+    EXPECT_EQ(out.folder, race.file("HTML"));
+    EXPECT_EQ(findHtmlFolder(race.path()), out.folder);
+    EXPECT_TRUE(fileExists(race.file("HTML/img/HC_L1LG.jpg")));
+    EXPECT_FALSE(fs::exists(race.file("html")));
 }
 
 TEST_F(ReportFolder, FailuresAreToldAndKeepWhatWasWritten) {

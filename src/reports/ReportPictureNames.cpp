@@ -1,4 +1,4 @@
-#include "properties/ReportPictureNames.h"
+#include "reports/ReportPictureNames.h"
 
 #include "properties/LaneColors.h"
 
@@ -20,22 +20,26 @@ std::vector<std::string> pictureCodes() {
 
 }  // namespace
 
-std::string laneCellPicture(int lane, std::string_view code) {
+std::string pictureUrl(std::string_view name) {
+    return std::string(kPictureFolderName) + "/" + std::string(name);
+}
+
+std::string laneCellPictureName(int lane, std::string_view code) {
     return jpg("HC_L" + std::to_string(lane) + std::string(code));
 }
 
-std::string wingFlagPicture(std::string_view code, bool noseLeft, bool colorPrinter) {
+std::string wingFlagPictureName(std::string_view code, bool noseLeft, bool colorPrinter) {
     std::string name = "WFL";
     if (colorPrinter) name += 'C';
     if (noseLeft) name += 'L';
     return jpg(name + std::string(code));
 }
 
-std::string laneChangePicture(std::string_view code, bool noseLeft) {
+std::string laneChangePictureName(std::string_view code, bool noseLeft) {
     return jpg((noseLeft ? "MFL_" : "MFU_") + std::string(code));
 }
 
-std::string_view pilotMarkPicture(PilotMark mark) {
+std::string_view pilotMarkPictureName(PilotMark mark) {
     switch (mark) {
         case PilotMark::NoWaiver: return "waiver.jpg";
         case PilotMark::Unpaid: return "money.jpg";
@@ -55,29 +59,29 @@ std::vector<ReportPicture> reportPictures() {
     for (const std::string& code : pictureCodes()) {
         for (int lane = 1; lane <= kLaneColorCount; ++lane) {
             all.push_back({.kind = Kind::LaneCell,
-                           .name = laneCellPicture(lane, code),
+                           .name = laneCellPictureName(lane, code),
                            .lane = lane,
                            .code = code});
         }
         for (bool left : {false, true}) {
             for (bool color : {false, true}) {
                 all.push_back({.kind = Kind::WingFlag,
-                               .name = wingFlagPicture(code, left, color),
+                               .name = wingFlagPictureName(code, left, color),
                                .code = code,
                                .noseLeft = left,
                                .color = color});
             }
             all.push_back({.kind = Kind::LaneChange,
-                           .name = laneChangePicture(code, left),
+                           .name = laneChangePictureName(code, left),
                            .code = code,
                            .noseLeft = left});
         }
     }
-    all.push_back({.kind = Kind::Finish, .name = std::string(kFinishPicture)});
+    all.push_back({.kind = Kind::Finish, .name = std::string(kFinishPictureName)});
     for (int m = 0; m < kPilotMarkCount; ++m) {
         const auto mark = static_cast<PilotMark>(m);
         all.push_back(
-            {.kind = Kind::Mark, .name = std::string(pilotMarkPicture(mark)), .mark = mark});
+            {.kind = Kind::Mark, .name = std::string(pilotMarkPictureName(mark)), .mark = mark});
     }
     return all;
 }

@@ -8,18 +8,21 @@
 
 namespace korva {
 
-inline constexpr std::string_view kPictureFolder = "img";
-inline constexpr std::string_view kFinishPicture = "finish.jpg";
+inline constexpr std::string_view kPictureFolderName = "img";
+inline constexpr std::string_view kFinishPictureName = "finish.jpg";
+
+// How a page in the report folder refers to a picture: "img/NAME".
+std::string pictureUrl(std::string_view name);
 
 // The heat-card cell of lane 1..4 in a lane colour: "HC_L1LG.jpg".
-std::string laneCellPicture(int lane, std::string_view code);
+std::string laneCellPictureName(int lane, std::string_view code);
 
 // The wing-flag heading of a heat-sheet lane column: "WFL", "WFLL" (nose left), "WFLC" and
 // "WFLCL" for a colour printer, then the colour code.
-std::string wingFlagPicture(std::string_view code, bool noseLeft, bool colorPrinter);
+std::string wingFlagPictureName(std::string_view code, bool noseLeft, bool colorPrinter);
 
 // A lane's new colour in a heat-sheet round separator: "MFU_LG.jpg", "MFL_LG.jpg".
-std::string laneChangePicture(std::string_view code, bool noseLeft);
+std::string laneChangePictureName(std::string_view code, bool noseLeft);
 
 // The status marks of the printed pilot list, in the order in which they take precedence.
 enum class PilotMark {
@@ -35,7 +38,7 @@ enum class PilotMark {
 inline constexpr int kPilotMarkCount = 8;
 
 // "waiver.jpg" ... "yelradio.jpg".
-std::string_view pilotMarkPicture(PilotMark mark);
+std::string_view pilotMarkPictureName(PilotMark mark);
 
 // One picture of the set the program draws into a new report folder.
 struct ReportPicture {
