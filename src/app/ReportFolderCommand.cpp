@@ -4,9 +4,9 @@
 
 #include "app/QtText.h"
 #include "app/pictures/ReportPictures.h"
-#include "reports/ReportFolder.h"
 #include "race/FileIo.h"
 #include "race/KORVARaceDoc.h"
+#include "reports/ReportFolder.h"
 #include "ui/Format.h"
 #include "ui/Strings.h"
 
