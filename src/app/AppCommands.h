@@ -56,6 +56,9 @@ enum class Cmd {
     OutputTimingFile,
     PrintReFlyCard,
     CreateReportFolder,
+    // The plane window's desk work: safety checks in bulk, the planes still to check.
+    SafetyChecked,
+    UncheckedPlanesOnly,
 };
 
 class CommandTable : public QObject {

@@ -13,10 +13,12 @@
 #include "app/dialogs/QtRegistrationForms.h"
 #include "app/QtSettingsStore.h"
 #include "app/RegistrationCommands.h"
+#include "app/ResultCommands.h"
 #include "app/pictures/ToolIcons.h"
 #include "app/pictures/ZelMDIClientPaint.h"
 #include "matrix/MatrixTrace.h"
 #include "race/Archive.h"
+#include "race/LoadFailure.h"
 #include "session/DesktopLauncher.h"
 #include "race/FileIo.h"
 #include "session/KORVACmdParms.h"
@@ -92,6 +94,7 @@ bool KORVARaceApp::start(const QStringList& arguments) {
         [this] { return propertiesOpen_ || generating_ || frame_->heatWindowsOpen() > 0; });
     connectCommands();
     connectRegistrationCommands(*this, *registration_);
+    connectResultCommands(*this);
     frame_->placeOnScreen();
     frame_->rebuildMenus();
 
@@ -129,13 +132,13 @@ void KORVARaceApp::loadPilotMaster() {
         masterReadable_ = false;
         showError(*ui_, str::kNewerFile, e.fileKind(), e.fileKind());
         services_->endProgram();
-    } catch (const std::exception& e) {
+    } catch (...) {
         // A damaged list is kept as it is, for a later repair, and never written over.
         masterReadable_ = false;
         services_->master.pilots.clear();
-        showError(*ui_, str::kMasterReadFailed,
-                  joinPath(services_->workingFolder, KORVAPilotMaster::kFileName),
-                  std::string(e.what()));
+        showUtf8Message(*ui_, str::kMasterReadFailed, Icon::Error, Buttons::Ok, Answer::Ok,
+                        joinPath(services_->workingFolder, KORVAPilotMaster::kFileName),
+                        loadFailureText(FileKind::Master));
     }
 }
 

@@ -1,5 +1,9 @@
 #include "reports/HeatSelection.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "race/KORVARaceDoc.h"
 
 namespace korva {
@@ -18,14 +22,17 @@ bool changedSincePrint(const KORVARaceDoc& doc, int bracket, const KORVAHeat& he
 template <typename Visit>
 void forEachHeat(const KORVARaceDoc& doc, int bracket, Visit visit) {
     const KORVAMatrix& matrix = doc.raceMatrix.matrix(bracket);
-    int earlier = 0;
+    // Wide enough for any heat number a damaged file may hold.
+    std::int64_t earlier = 0;
     for (std::size_t r = 0; r < matrix.rounds.size(); ++r) {
         const KORVARound& round = *matrix.rounds[r];
         for (const auto& heat : round.heats) {
+            const std::int64_t sequence = earlier + heat->heatNumber;
             visit(PrintedHeat{bracket, static_cast<int>(r), &round, heat.get(),
-                              earlier + heat->heatNumber});
+                              static_cast<int>(std::min<std::int64_t>(
+                                  sequence, std::numeric_limits<int>::max()))});
         }
-        earlier += round.heatCount;
+        earlier += static_cast<std::int64_t>(round.heats.size());
     }
 }
 }  // namespace

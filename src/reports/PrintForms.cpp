@@ -34,8 +34,8 @@ std::string defaultPrintDate(Timestamp now) {
 
 bool checkPrintHeats(Interaction& ui, const PrintHeatsForm& form) {
     return checkLength(ui, form.printDate, kPrintDateMax) &&
-           checkRange(ui, form.beginRound, 1, kHighestPrintRound) &&
-           checkRange(ui, form.endRound, form.beginRound, kHighestPrintRound);
+           checkRange(ui, form.beginRound, 1, kHighestPrintRound, str::kBeginRound) &&
+           checkRange(ui, form.endRound, form.beginRound, kHighestPrintRound, str::kEndRound);
 }
 
 bool checkDetailPilots(Interaction& ui, const KORVARaceDoc& doc, const DetailPilotsForm& form) {

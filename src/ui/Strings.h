@@ -17,7 +17,8 @@ inline constexpr int kOpenFailed = 70001;
 inline constexpr int kSaveFailed = 70002;
 // Registration: the form checks and the delete form.
 inline constexpr int kEnterNoMoreThan = 70101;
-inline constexpr int kEnterIntegerBetween = 70102;
+inline constexpr int kEnterIntegerBetween = 70102;  // where one field's range is plain
+inline constexpr int kFieldIntegerBetween = 70400;
 inline constexpr int kNoFreePilotNumber = 70103;
 inline constexpr int kDeletePilotTitle = 70104;
 // Result entry: the form checks, then the form texts.
@@ -84,6 +85,34 @@ inline constexpr int kMasterReadFailed = 70305;
 inline constexpr int kRaceFileNameField = 70306;
 inline constexpr int kVersion = 70307;
 inline constexpr int kOpenRefusedHeats = 70308;
+// Files and text the race file cannot hold.
+inline constexpr int kUnencodable = 70310;
+inline constexpr int kNotARaceFile = 70311;
+inline constexpr int kNotAMasterFile = 70312;
+inline constexpr int kOutOfMemory = 70313;
+inline constexpr int kLoadDetail = 70314;
+inline constexpr int kTrailingBytes = 70315;
+// Labels of the text fields of the forms, for the message on a character the file cannot hold.
+inline constexpr int kPilotIdLabel = 70320;
+inline constexpr int kAssociationLabel = 70321;
+inline constexpr int kMiddleInitialLabel = 70322;
+inline constexpr int kAddressLabel = 70323;
+inline constexpr int kCityLabel = 70324;
+inline constexpr int kStateLabel = 70325;
+inline constexpr int kPostalCodeLabel = 70326;
+inline constexpr int kPhoneDayLabel = 70327;
+inline constexpr int kPhoneNightLabel = 70328;
+inline constexpr int kPhoneCellLabel = 70329;
+inline constexpr int kEmailLabel = 70330;
+inline constexpr int kPagerLabel = 70331;
+inline constexpr int kCategoryLabel = 70332;
+inline constexpr int kPlaneTypeLabel = 70333;
+inline constexpr int kMainColorLabel = 70334;
+inline constexpr int kEngineLabel = 70335;
+inline constexpr int kRaceTitleLabel = 70336;
+inline constexpr int kOwnClassLabel = 70337;
+inline constexpr int kFontLabel = 70338;
+inline constexpr int kTitleFontLabel = 70339;
 // The report folder and its pictures.
 inline constexpr int kCreateReportFolder = 70600;
 inline constexpr int kCreateReportFolderPrompt = 70601;
