@@ -99,14 +99,22 @@ TEST_F(ReportFolderApp, NewRaceGetsEveryPictureAsAJpegThatPrintsInColourAndInGre
     }
     contactSheet(all);
 
-    // Printed in grey, every colour still looks different from every other.
-    const char* codes[] = {"LG", "LR", "HG", "HR", "HB"};
+    // Printed in grey, every colour and every status mark still looks different from the others
+    // of its kind.
+    std::vector<std::vector<std::string>> kinds;
     for (const char* form : {"WFL", "WFLL", "WFLC", "MFU_", "HC_L1"}) {
-        for (int a = 0; a < 5; ++a) {
-            for (int b = a + 1; b < 5; ++b) {
-                const std::string one = std::string(form) + codes[a] + ".jpg";
-                const std::string two = std::string(form) + codes[b] + ".jpg";
-                EXPECT_GT(greyDifference(byName[one], byName[two]), 20) << one << " " << two;
+        kinds.emplace_back();
+        for (const char* code : {"LG", "LR", "HG", "HR", "HB"}) {
+            kinds.back().push_back(std::string(form) + code + ".jpg");
+        }
+    }
+    kinds.push_back({"waiver.jpg", "money.jpg", "disqualified.jpg", "inactive.jpg", "noplane.jpg",
+                     "unsafe.jpg", "redradio.jpg", "yelradio.jpg"});
+    for (const auto& kind : kinds) {
+        for (std::size_t a = 0; a < kind.size(); ++a) {
+            for (std::size_t b = a + 1; b < kind.size(); ++b) {
+                EXPECT_GT(greyDifference(byName[kind[a]], byName[kind[b]]), 20)
+                    << kind[a] << " " << kind[b];
             }
         }
     }

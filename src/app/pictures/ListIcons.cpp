@@ -99,10 +99,12 @@ void warningBadge(QPainter& p) {
     p.restore();
 }
 
-void channelBadge(QPainter& p, const QColor& fill) {
+// The two channel badges differ in their letters' colour too, so that they stay apart where
+// the colours print as greys of nearly the same shade.
+void channelBadge(QPainter& p, const QColor& fill, const QColor& letters) {
     p.setBrush(fill);
     p.drawRoundedRect(QRectF(3, 8, 58, 48), 10, 10);
-    label(p, QRectF(3, 8, 58, 46), QStringLiteral("Ch"), 34, Qt::white);
+    label(p, QRectF(3, 8, 58, 46), QStringLiteral("Ch"), 34, letters);
 }
 
 void waiverPage(QPainter& p) {
@@ -145,8 +147,8 @@ Drawing pilotDrawing(int status) {
                 p.drawRect(QRectF(21, 18, 8, 28));
                 p.drawRect(QRectF(35, 18, 8, 28));
             };
-        case kIconChannelInRace: return [](QPainter& p) { channelBadge(p, kBlue); };
-        case kIconChannelInBracket: return [](QPainter& p) { channelBadge(p, kOrange); };
+        case kIconChannelInRace: return [](QPainter& p) { channelBadge(p, kBlue, Qt::white); };
+        case kIconChannelInBracket: return [](QPainter& p) { channelBadge(p, kOrange, kInk); };
         case kIconNoPrimaryPlane:
             return [](QPainter& p) {
                 plane(p, QColor(150, 150, 150));
