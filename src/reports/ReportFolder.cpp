@@ -6,6 +6,7 @@
 #include "race/FileIo.h"
 #include "reports/ReportFiles.h"
 #include "ui/Messages.h"
+#include "ui/Strings.h"
 
 namespace korva {
 
@@ -18,7 +19,7 @@ bool makeFolder(const std::string& path, std::string& why) {
     std::error_code ec;
     if (fs::is_directory(path, ec)) return true;
     if (fs::create_directory(path, ec) && !ec) return true;
-    why = ec ? ec.message() : "A file of that name is in the way.";
+    why = ec ? ec.message() : std::string(text(str::kFileInTheWay));
     return false;
 }
 
@@ -45,7 +46,7 @@ ReportFolderOutcome ensureReportFolder(Interaction& ui, const std::string& raceF
         }
         const std::vector<std::uint8_t> bytes = draw(picture);
         try {
-            if (bytes.empty()) throw FileError("The picture could not be drawn.");
+            if (bytes.empty()) throw FileError(std::string(text(str::kPictureNotDrawn)));
             writeFileAtomically(path, bytes);
         } catch (const FileError& e) {
             showError(ui, str::kCannotWritePicture, path, std::string(e.what()));

@@ -246,6 +246,8 @@ constexpr Entry kEntries[] = {
     {70602, "Cannot create the report folder\n%s\n\n%s\n\nReports cannot be written until it exists."},
     {70603, "Cannot write the picture\n%s\n\n%s\n\nThe pictures written before it are kept."},
     {70604, "Report folder %s: %d pictures written, %d kept."},
+    {70605, "A file of that name is in the way."},
+    {70606, "The picture could not be drawn."},
     {70700, "The race file was opened from a folder that does not contain an 'HTML' folder.\n\nPrinting cannot take place."},
     {70701, "Card Stock"},
     {70702, "Plain Paper"},
