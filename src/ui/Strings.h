@@ -117,6 +117,14 @@ inline constexpr int kRaceTitleLabel = 70336;
 inline constexpr int kOwnClassLabel = 70337;
 inline constexpr int kFontLabel = 70338;
 inline constexpr int kTitleFontLabel = 70339;
+// The report folder and its pictures.
+inline constexpr int kCreateReportFolder = 70600;
+inline constexpr int kCreateReportFolderPrompt = 70601;
+inline constexpr int kCannotCreateReportFolder = 70602;
+inline constexpr int kCannotWritePicture = 70603;
+inline constexpr int kReportFolderDone = 70604;
+inline constexpr int kFileInTheWay = 70605;
+inline constexpr int kPictureNotDrawn = 70606;
 // Report runs: the html folder, the print forms, the heat reports and their files.
 inline constexpr int kMatrixLocked = 432;
 inline constexpr int kNoHtmlFolder = 70700;
