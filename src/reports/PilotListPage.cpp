@@ -5,6 +5,7 @@
 #include "race/FileIo.h"
 #include "race/KORVARaceDoc.h"
 #include "reports/PilotListing.h"
+#include "reports/ReportPictureNames.h"
 #include "reports/ReportRun.h"
 #include "reports/html/EscapeHtml.h"
 #include "reports/html/ZelHtml.h"
@@ -110,15 +111,16 @@ struct ListBuilder {
 }  // namespace
 
 std::string statusIconPicture(int icon) {
+    const auto picture = [](PilotMark mark) { return pictureUrl(pilotMarkPictureName(mark)); };
     switch (icon) {
-        case kIconNoWaiver: return "img/waiver.jpg";
-        case kIconUnpaid: return "img/money.jpg";
-        case kIconDisqualified: return "img/disqualified.jpg";
-        case kIconInactive: return "img/inactive.jpg";
-        case kIconNoPrimaryPlane: return "img/noplane.jpg";
-        case kIconNotSafetyChecked: return "img/unsafe.jpg";
-        case kIconChannelInBracket: return "img/redradio.jpg";
-        case kIconChannelInRace: return "img/yelradio.jpg";
+        case kIconNoWaiver: return picture(PilotMark::NoWaiver);
+        case kIconUnpaid: return picture(PilotMark::Unpaid);
+        case kIconDisqualified: return picture(PilotMark::Disqualified);
+        case kIconInactive: return picture(PilotMark::Inactive);
+        case kIconNoPrimaryPlane: return picture(PilotMark::NoPlane);
+        case kIconNotSafetyChecked: return picture(PilotMark::NotSafetyChecked);
+        case kIconChannelInBracket: return picture(PilotMark::ChannelInBracket);
+        case kIconChannelInRace: return picture(PilotMark::ChannelInRace);
         default: return {};
     }
 }
@@ -126,7 +128,7 @@ std::string statusIconPicture(int icon) {
 std::vector<std::string> sponsorPictures(const std::string& htmlFolder) {
     std::vector<std::string> pictures;
     for (int n = 1; n <= kMostSponsors; ++n) {
-        std::string picture = cformat("img/sponsor%d.jpg", n);
+        std::string picture = pictureUrl(cformat("sponsor%d.jpg", n));
         std::error_code ec;
         if (!std::filesystem::is_regular_file(joinPath(htmlFolder, picture), ec)) break;
         pictures.push_back(std::move(picture));
