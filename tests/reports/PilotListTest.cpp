@@ -126,6 +126,14 @@ TEST_F(PilotListTest, TheDialogsOfTheWindowCanStopTheRun) {
     const std::string page = this->page("Spring_PilotList_ByChannel.html");
     EXPECT_EQ(countOf(page, "<B>Channel</B>"), 0);
     EXPECT_EQ(countOf(page, "Ordered By Channel By Name"), 1);
+
+    // A window showing one class prints that class only.
+    PilotListRows& filtered = window();
+    filtered.setFilter(1);
+    forms.ok<PilotPrintForm>().ok<HtmlFileDispositionForm>(
+        [](auto& f) { f.choice = HtmlDisposition::KeepForManualPrint; });
+    PrintPilotList(*doc, forms, queue, filtered);
+    EXPECT_EQ(countOf(this->page("Spring_PilotList_ByNumber.html"), "After 3 Rounds"), 1);
 }
 
 }  // namespace
