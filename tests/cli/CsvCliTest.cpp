@@ -19,12 +19,6 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-std::string slurp(const std::string& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
-
 class CsvCli : public ::testing::Test, public TestServices {
 protected:
     CsvCli() { samples::makeRace(services, {12, 2, 1, 4, true})->writeFile(race); }
@@ -52,7 +46,7 @@ TEST_F(CsvCli, TimingWritesEveryMatrixedBracketAndSaysWhichOneFailed) {
     ASSERT_EQ(run({"timing"}), 0) << err.str();
     for (const char* name : {"race_424.INI", "race_426.INI", "race_Q40.INI"}) {
         EXPECT_NE(out.str().find(folder.file(name)), std::string::npos) << name;
-        EXPECT_NE(slurp(folder.file(name)).find("[Matrix]\r\n"), std::string::npos) << name;
+        EXPECT_NE(fileText(folder.file(name)).find("[Matrix]\r\n"), std::string::npos) << name;
     }
     EXPECT_EQ(load()->timingFileWanted, 1);  // kept for the rewrites after builds and swaps
 
@@ -71,7 +65,7 @@ TEST_F(CsvCli, ImportNeedsABracketInARaceOfSeveralAndSavesWhatItTook) {
     EXPECT_EQ(run({"import", csv}), 2);
     EXPECT_TRUE(said("--bracket"));
 
-    const std::string before = slurp(race);
+    const std::string before = fileText(race);
     EXPECT_EQ(run({"import", csv, "--bracket", "1", "--answer", "70526=no"}), 0) << err.str();
     EXPECT_TRUE(said("[70526] Input line 3 has invalid Pilot First Name"));
     EXPECT_TRUE(said("[425] "));
@@ -83,27 +77,27 @@ TEST_F(CsvCli, ImportNeedsABracketInARaceOfSeveralAndSavesWhatItTook) {
     EXPECT_EQ(doc->planes.back()->type, "Unknown");
 
     // The same file again: every line refused, nothing saved.
-    const std::string once = slurp(race);
+    const std::string once = fileText(race);
     EXPECT_EQ(run({"import", csv, "--bracket", "1"}), 1);
     EXPECT_TRUE(said("[70528] Input line 2 has duplicate Pilot ID: 900"));
-    EXPECT_EQ(slurp(race), once);
+    EXPECT_EQ(fileText(race), once);
     EXPECT_NE(once, before);
 }
 
 TEST_F(CsvCli, ExportWritesTheListBesideTheRaceAndKeepsTheRaceAsItWas) {
     const std::string path = folder.file("race_export.csv");
-    const std::string before = slurp(race);
+    const std::string before = fileText(race);
     ASSERT_EQ(run({"export", "--sort", "time"}), 0) << err.str();
     EXPECT_EQ(out.str(), path + "\n");
     EXPECT_TRUE(said("[70582] Export -> File " + path + " created OK"));
-    const std::string text = slurp(path);
+    const std::string text = fileText(path);
     EXPECT_EQ(text.rfind("424\nAMA, Last Name, First Name, Team-Channel, Category, Place, Score, "
                          "Time, \nID",
                          0),
               0u)
         << text;
     EXPECT_NE(text.find("\n426\n"), std::string::npos);
-    EXPECT_EQ(slurp(race), before);
+    EXPECT_EQ(fileText(race), before);
 
     EXPECT_EQ(run({"export", "--sort", "number"}), 2);
     std::filesystem::remove(path);
