@@ -1,8 +1,10 @@
 #include "app/KORVARaceApp.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QStandardPaths>
+#include <QUrl>
 #include <algorithm>
 #include <cstdio>
 
@@ -12,6 +14,7 @@
 #include "app/dialogs/QtMatrixForms.h"
 #include "app/dialogs/QtRaceForms.h"
 #include "app/dialogs/QtRegistrationForms.h"
+#include "app/PrintCommands.h"
 #include "app/QtSettingsStore.h"
 #include "app/RegistrationCommands.h"
 #include "app/ResultCommands.h"
@@ -74,6 +77,9 @@ KORVARaceApp::KORVARaceApp(const AppSetup& setup) {
     ui_->onRefresh([this](bool refill) {
         if (frame_) frame_->refreshViews(refill);
     });
+    showPrintedPage = [](const std::string& path) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+    };
 }
 
 KORVARaceApp::~KORVARaceApp() {
@@ -96,6 +102,7 @@ bool KORVARaceApp::start(const QStringList& arguments) {
     connectCommands();
     connectRegistrationCommands(*this, *registration_);
     connectResultCommands(*this);
+    connectPrintCommands(*this);
     connectExportCommand(*this);
     frame_->placeOnScreen();
     frame_->rebuildMenus();

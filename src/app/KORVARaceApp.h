@@ -82,6 +82,8 @@ public:
     std::function<void(KORVARaceDoc&)> regenerateFaiMatrix = [](KORVARaceDoc&) {};
     // Fills the printer list once the window shows.
     std::function<void()> buildPrinterList = [] {};
+    // Shows a page a print run queued, so the director can print it from the browser.
+    std::function<void(const std::string& path)> showPrintedPage;
 
 private:
     void connectCommands();
