@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/AppInteraction.h"
+#include "app/HeatChangeCommands.h"
 #include "app/QtInteraction.h"
 #include "app/dialogs/QtMatrixForms.h"
 #include "app/dialogs/QtRaceForms.h"
@@ -95,6 +96,7 @@ bool KORVARaceApp::start(const QStringList& arguments) {
     connectCommands();
     connectRegistrationCommands(*this, *registration_);
     connectResultCommands(*this);
+    connectHeatChangeCommands(*this);
     frame_->placeOnScreen();
     frame_->rebuildMenus();
 

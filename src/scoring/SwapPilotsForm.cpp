@@ -6,6 +6,18 @@
 
 namespace korva {
 
+namespace {
+// Field names of the range message, by swap type where the field changes meaning.
+namespace label {
+constexpr int kClass = 70403;
+constexpr std::array<int, 3> kFirst{70550, 70552, 70554};
+constexpr std::array<int, 3> kSecond{70551, 70553, 70555};
+constexpr int kFirstLane = 70556;
+constexpr int kSecondLane = 70557;
+constexpr int kRound = 70558;
+}  // namespace label
+}  // namespace
+
 const std::array<std::string, 3>& swapTypeLabels() {
     static const std::array<std::string, 3> kLabels{"Single Heat Slots", "Pilots All Heats",
                                                     "Channels All Heats"};
@@ -63,20 +75,28 @@ SwapValueRange swapValueRange(const SwapPilotsSetup& setup, int bracket, SwapTyp
 FormVerdict<SwapField> checkSwapPilotsForm(const KORVASwapPilotsDlg& form,
                                            const SwapPilotsSetup& setup, Interaction& ui) {
     using Verdict = FormVerdict<SwapField>;
-    if (!checkRange(ui, form.bracket, 0, kBracketCount - 1)) {
+    if (!checkRange(ui, form.bracket, 0, kBracketCount - 1, label::kClass)) {
         return Verdict::retry(SwapField::Bracket);
     }
     const SwapValueRange range = swapValueRange(setup, form.bracket, form.type);
-    if (!checkRange(ui, form.first, range.low, range.high)) return Verdict::retry(SwapField::First);
-    if (!checkRange(ui, form.second, range.low, range.high)) {
+    // The range message names the field as the user knows it for this swap type.
+    const auto type = static_cast<std::size_t>(form.type);
+    if (!checkRange(ui, form.first, range.low, range.high, label::kFirst[type])) {
+        return Verdict::retry(SwapField::First);
+    }
+    if (!checkRange(ui, form.second, range.low, range.high, label::kSecond[type])) {
         return Verdict::retry(SwapField::Second);
     }
     if (!range.roundAndLanesShown) return Verdict::accept();
-    if (!checkRange(ui, form.firstLane, 1, kSwapLanes)) return Verdict::retry(SwapField::FirstLane);
-    if (!checkRange(ui, form.secondLane, 1, kSwapLanes)) {
+    if (!checkRange(ui, form.firstLane, 1, kSwapLanes, label::kFirstLane)) {
+        return Verdict::retry(SwapField::FirstLane);
+    }
+    if (!checkRange(ui, form.secondLane, 1, kSwapLanes, label::kSecondLane)) {
         return Verdict::retry(SwapField::SecondLane);
     }
-    if (!checkRange(ui, form.round, 1, setup.roundMax)) return Verdict::retry(SwapField::Round);
+    if (!checkRange(ui, form.round, 1, setup.roundMax, label::kRound)) {
+        return Verdict::retry(SwapField::Round);
+    }
     return Verdict::accept();
 }
 
