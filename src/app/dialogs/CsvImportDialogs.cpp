@@ -39,13 +39,14 @@ bool ImportBracketDialog::tryAccept() {
 }
 
 std::optional<CsvFileForm> QtCsvImportForms::openCsvFile(const CsvFileForm& form) {
-    QFileDialog dialog(formParent(parent_.data()), toQt(form.title), folder_ ? folder_() : QString());
+    QFileDialog dialog(formParent(parent_.data()), toQt(form.title),
+                       folder_ ? folder_() : QString());
     dialog.setObjectName(QStringLiteral("openCsvFile"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     const QString extension = typedToQt(form.extension);
-    dialog.setNameFilters({QObject::tr("CSV files (*.%1)").arg(extension),
-                           QObject::tr("All files (*)")});
+    dialog.setNameFilters(
+        {QObject::tr("CSV files (*.%1)").arg(extension), QObject::tr("All files (*)")});
     dialog.setDefaultSuffix(extension);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

@@ -25,8 +25,9 @@ constexpr int kEmpty = -1;
 QString rangeHint(const SwapPilotsSetup& setup, const SwapValueRange& range, SwapType type) {
     switch (type) {
         case SwapType::SingleHeatSlots:
-            return QObject::tr("Heats 1 to %1, lanes 1 to %2, rounds 1 to %3; only heats without"
-                               " results")
+            return QObject::tr(
+                       "Heats 1 to %1, lanes 1 to %2, rounds 1 to %3; only heats without"
+                       " results")
                 .arg(range.high)
                 .arg(kSwapLanes)
                 .arg(setup.roundMax);
@@ -95,8 +96,8 @@ SwapPilotsDialog::SwapPilotsDialog(const KORVASwapPilotsDlg& form, const SwapPil
 }
 
 QButtonGroup* SwapPilotsDialog::radioRow(const QString& title,
-                                         const std::array<std::string, 3>& labels,
-                                         const char* name, int checked) {
+                                         const std::array<std::string, 3>& labels, const char* name,
+                                         int checked) {
     auto* box = new QGroupBox(title, this);
     auto* row = new QHBoxLayout(box);
     auto* group = new QButtonGroup(this);
@@ -164,8 +165,8 @@ bool SwapPilotsDialog::tryAccept() {
     return false;
 }
 
-std::optional<KORVASwapPilotsDlg> QtSwapPilotsForms::swapPilotsForm(
-    const KORVASwapPilotsDlg& form, const SwapPilotsSetup& setup) {
+std::optional<KORVASwapPilotsDlg> QtSwapPilotsForms::swapPilotsForm(const KORVASwapPilotsDlg& form,
+                                                                    const SwapPilotsSetup& setup) {
     SwapPilotsDialog dialog(form, setup, ui_, formParent(parent_.data()));
     return runForm(dialog);
 }

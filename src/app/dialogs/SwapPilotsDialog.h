@@ -20,8 +20,8 @@ class Interaction;
 class SwapPilotsDialog : public FormDialog {
     Q_OBJECT
 public:
-    SwapPilotsDialog(const KORVASwapPilotsDlg& form, const SwapPilotsSetup& setup,
-                     Interaction& ui, QWidget* parent);
+    SwapPilotsDialog(const KORVASwapPilotsDlg& form, const SwapPilotsSetup& setup, Interaction& ui,
+                     QWidget* parent);
     const KORVASwapPilotsDlg& values() const { return values_; }
 
 protected:
