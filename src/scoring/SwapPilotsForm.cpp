@@ -3,20 +3,9 @@
 #include <algorithm>
 
 #include "race/KORVARaceDoc.h"
+#include "ui/Strings.h"
 
 namespace korva {
-
-namespace {
-// Field names of the range message, by swap type where the field changes meaning.
-namespace label {
-constexpr int kClass = 70403;
-constexpr std::array<int, 3> kFirst{70550, 70552, 70554};
-constexpr std::array<int, 3> kSecond{70551, 70553, 70555};
-constexpr int kFirstLane = 70556;
-constexpr int kSecondLane = 70557;
-constexpr int kRound = 70558;
-}  // namespace label
-}  // namespace
 
 const std::array<std::string, 3>& swapTypeLabels() {
     static const std::array<std::string, 3> kLabels{"Single Heat Slots", "Pilots All Heats",
@@ -72,31 +61,31 @@ SwapValueRange swapValueRange(const SwapPilotsSetup& setup, int bracket, SwapTyp
     return {};
 }
 
+namespace {
+// "Swap Channel ==>" names its field "Swap Channel" in a range message.
+std::string fieldName(const std::string& label) {
+    const std::size_t arrow = label.find(" ==>");
+    return arrow == std::string::npos ? label : label.substr(0, arrow);
+}
+}  // namespace
+
 FormVerdict<SwapField> checkSwapPilotsForm(const KORVASwapPilotsDlg& form,
                                            const SwapPilotsSetup& setup, Interaction& ui) {
     using Verdict = FormVerdict<SwapField>;
-    if (!checkRange(ui, form.bracket, 0, kBracketCount - 1, label::kClass)) {
+    if (!checkRange(ui, form.bracket, 0, kBracketCount - 1, str::kSwapBracketLabel)) {
         return Verdict::retry(SwapField::Bracket);
     }
     const SwapValueRange range = swapValueRange(setup, form.bracket, form.type);
-    // The range message names the field as the user knows it for this swap type.
-    const auto type = static_cast<std::size_t>(form.type);
-    if (!checkRange(ui, form.first, range.low, range.high, label::kFirst[type])) {
-        return Verdict::retry(SwapField::First);
-    }
-    if (!checkRange(ui, form.second, range.low, range.high, label::kSecond[type])) {
+    if (!checkRange(ui, form.first, range.low, range.high, fieldName(range.firstLabel))) return Verdict::retry(SwapField::First);
+    if (!checkRange(ui, form.second, range.low, range.high, fieldName(range.secondLabel))) {
         return Verdict::retry(SwapField::Second);
     }
     if (!range.roundAndLanesShown) return Verdict::accept();
-    if (!checkRange(ui, form.firstLane, 1, kSwapLanes, label::kFirstLane)) {
-        return Verdict::retry(SwapField::FirstLane);
-    }
-    if (!checkRange(ui, form.secondLane, 1, kSwapLanes, label::kSecondLane)) {
+    if (!checkRange(ui, form.firstLane, 1, kSwapLanes, str::kSwapLaneLabel)) return Verdict::retry(SwapField::FirstLane);
+    if (!checkRange(ui, form.secondLane, 1, kSwapLanes, str::kSwapLaneLabel)) {
         return Verdict::retry(SwapField::SecondLane);
     }
-    if (!checkRange(ui, form.round, 1, setup.roundMax, label::kRound)) {
-        return Verdict::retry(SwapField::Round);
-    }
+    if (!checkRange(ui, form.round, 1, setup.roundMax, str::kSwapRoundLabel)) return Verdict::retry(SwapField::Round);
     return Verdict::accept();
 }
 

@@ -94,7 +94,7 @@ TEST_F(HeatChange, TheSwapDialogFollowsItsTypeRefusesWithoutChangeAndMovesAPilot
             clickOk(d);
             EXPECT_TRUE(d->isVisible());
             EXPECT_EQ(ui.asked.back().text,
-                      "First heat:\nPlease enter an integer between 1 and 3.");
+                      "Swap this Pilot:\nPlease enter an integer between 1 and 3.");
             // Heats 1 and 3 of round 1 both hold pilot 1 in lane 1.
             setText(d, "first", "1");
             setText(d, "second", "3");
