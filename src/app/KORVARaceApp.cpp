@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/AppInteraction.h"
+#include "app/ExportCommand.h"
 #include "app/HeatChangeCommands.h"
 #include "app/QtInteraction.h"
 #include "app/dialogs/QtMatrixForms.h"
@@ -97,6 +98,7 @@ bool KORVARaceApp::start(const QStringList& arguments) {
     connectRegistrationCommands(*this, *registration_);
     connectResultCommands(*this);
     connectHeatChangeCommands(*this);
+    connectExportCommand(*this);
     frame_->placeOnScreen();
     frame_->rebuildMenus();
 
