@@ -1,5 +1,6 @@
 #include "app/HeatChangeCommands.h"
 
+#include <QStatusBar>
 #include <QString>
 #include <memory>
 
@@ -16,6 +17,8 @@
 namespace korva {
 
 namespace {
+
+constexpr int kStatusMessageMs = 5000;
 
 // The selected heat of the current heat window, to change in place.
 KORVAHeat* selectedHeat(const KORVARaceApp& app) {
@@ -68,7 +71,14 @@ void connectHeatChangeCommands(KORVARaceApp& app) {
         [a] { return currentHeatView(*a) != nullptr; });
     connectResets(app);
     c.setHandler(
-        Cmd::OutputTimingFile, [a] { outputTimingSystemFile(*a->race()); },
+        Cmd::OutputTimingFile,
+        [a] {
+            // A failure has told the user already; success only shows in the status bar.
+            if (outputTimingSystemFile(*a->race())) {
+                a->mainFrame()->statusBar()->showMessage(QObject::tr("Timing system files written"),
+                                                         kStatusMessageMs);
+            }
+        },
         [a] {
             const KORVAHeatView* view = currentHeatView(*a);
             return view && view->rowCount() > 0 && view->layout() == HeatListLayout::Sheets;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTreeView>
 
 #include "AppFixture.h"
@@ -152,6 +153,7 @@ TEST_F(HeatChange, ResetsFollowTheSelectedHeatAndTheTimingFilesFollowTheLayout) 
     ASSERT_TRUE(action(Cmd::OutputTimingFile)->isEnabled());
     action(Cmd::OutputTimingFile)->trigger();
     EXPECT_EQ(app->race()->timingFileWanted, 1);
+    EXPECT_EQ(frame()->statusBar()->currentMessage(), "Timing system files written");
     for (const char* name : {"Spring_424.INI", "Spring_426.INI", "Spring_Q40.INI"}) {
         EXPECT_TRUE(fileExists(work.file(name))) << name;
     }
