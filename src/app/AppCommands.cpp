@@ -65,7 +65,7 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
     define(Cmd::PrintSpectatorProgram, tr("Print Spectator P&rogram..."),
            tr("Print programs for spectators\nPrint program"));
     define(Cmd::OutputTimingFile, tr("Output &Timing System File"),
-           tr("Write the file of the timing system\nTiming File"));
+           tr("Create file for Timing System program\nCreate Timing System file"));
     define(Cmd::PrintReFlyCard, tr("Print Re-&Fly Card"),
            tr("Print single heat card for re-fly\nPrint re-fly heart card"));
     define(Cmd::CreateReportFolder, toQt(std::string(text(str::kCreateReportFolder))),

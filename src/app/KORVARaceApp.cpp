@@ -10,6 +10,7 @@
 
 #include "app/AppInteraction.h"
 #include "app/ExportCommand.h"
+#include "app/HeatChangeCommands.h"
 #include "app/QtInteraction.h"
 #include "app/dialogs/QtMatrixForms.h"
 #include "app/dialogs/QtRaceForms.h"
@@ -102,6 +103,7 @@ bool KORVARaceApp::start(const QStringList& arguments) {
     connectCommands();
     connectRegistrationCommands(*this, *registration_);
     connectResultCommands(*this);
+    connectHeatChangeCommands(*this);
     connectPrintCommands(*this);
     connectExportCommand(*this);
     frame_->placeOnScreen();
