@@ -42,7 +42,7 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
     define(Cmd::QuickPrint, tr("&Quick Print"), tr("Print the list without asking\nQuick Print"));
     define(Cmd::PrintPilotCards, tr("Print Pilot &Info Cards..."),
            tr("Print Information Cards for Pilots\nPrint Pilot Cards"));
-    define(Cmd::PrintHeatDetails, tr("Print Heat &Details..."),
+    define(Cmd::PrintHeatDetails, tr("Print Heat &Details"),
            tr("Print Heat Details for all Pilots\nPrint Pilot Heat Details"));
     define(Cmd::ImportPilots, tr("&Import Pilots..."), tr("Import pilots from a CSV file\nImport"));
     define(Cmd::ExportPilots, tr("&Export Pilots..."), tr("Export pilots to a CSV file\nExport"));
