@@ -9,6 +9,7 @@
 #include "app/views/KORVAHeatView.h"
 #include "app/views/KORVAPilotView.h"
 #include "app/views/PilotListModel.h"
+#include "reports/FlyOffPage.h"
 #include "reports/PrintHeats.h"
 #include "reports/PrintPilots.h"
 #include "reports/SpectatorPrograms.h"
@@ -55,12 +56,16 @@ int listedClasses(const KORVARaceDoc& doc, int filter) {
     return classes;
 }
 
+PagePrintQueue::ShowPage pageShower(KORVARaceApp& app) {
+    return [&app](const std::string& path) {
+        if (app.showPrintedPage) app.showPrintedPage(path);
+    };
+}
+
 class PrintCommands {
 public:
     explicit PrintCommands(KORVARaceApp& app)
-        : app_(app),
-          forms_(app.mainFrame()),
-          queue_([&app](const std::string& path) { app.showPrintedPage(path); }) {}
+        : app_(app), forms_(app.mainFrame()), queue_(pageShower(app)) {}
 
     void print() {
         KORVARaceDoc& doc = *app_.race();
@@ -137,6 +142,17 @@ void connectPrintCommands(KORVARaceApp& app) {
             const KORVAHeatView* heats = heatView(*a);
             return heats && heats->selectedRow() != nullptr;
         });
+}
+
+FlyOffInfoHandler flyOffInfoHook(KORVARaceApp& app) {
+    KORVARaceApp* a = &app;
+    return [a](const FlyOffInfo& info) {
+        if (!a->race()) return;
+        QtPrintForms forms(a->mainFrame());
+        PagePrintQueue queue(pageShower(*a));
+        flyOffInfoPrinter(*a->race(), forms, queue)(info);
+        queue.runEnded();
+    };
 }
 
 }  // namespace korva

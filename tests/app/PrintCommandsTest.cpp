@@ -12,6 +12,7 @@
 
 #include "AppFixture.h"
 #include "AppTestSupport.h"
+#include "app/PrintCommands.h"
 #include "app/dialogs/QtPrintForms.h"
 #include "app/views/KORVAHeatView.h"
 #include "race/FileIo.h"
@@ -213,6 +214,46 @@ TEST_F(PrintCommands, PilotCardsWithoutAMatrixAskForRoundsAndAreKeptWithoutShowi
     ASSERT_FALSE(written.empty());
     EXPECT_EQ(written.front().find("Spring_"), 0u);
     EXPECT_TRUE(shown.empty());
+    ui.verifyDone();
+}
+
+TEST_F(PrintCommands, ReFlyCardAndFlyOffPageAreWrittenFromTheirHooks) {
+    openRace();
+    action(Cmd::ViewHeats)->trigger();
+    EXPECT_FALSE(action(Cmd::PrintReFlyCard)->isEnabled());
+    heatView()->selectRow(4);
+    frame()->commands().update();
+    ASSERT_TRUE(action(Cmd::PrintReFlyCard)->isEnabled());
+    {
+        DialogDriver driver;
+        driver.then("htmlFileDisposition", [](QDialog* d) { press(d); });
+        action(Cmd::PrintReFlyCard)->trigger();
+    }
+    const auto card = readWholeFile(work.file("html/ReFlyHeatCard.html"));
+    EXPECT_NE(std::string(card.begin(), card.end()).find("R2H2"), std::string::npos);
+    EXPECT_TRUE(shown.empty());
+
+    FlyOffInfo info;
+    info.bracket = 0;
+    info.className = "424";
+    info.rows.push_back({false, 1, "Ann Able", 1, 90, 1, 12, 3000, false, true, false});
+    ui.expect(str::kFlyOffPilots).expect(str::kPrintFlyOffInfo, Answer::Yes);
+    {
+        DialogDriver driver;
+        driver
+            .then("htmlFileDisposition",
+                  [](QDialog* d) {
+                      click(d, "disposition0");
+                      press(d);
+                  })
+            .then("printReminder", [](QDialog* d) {
+                EXPECT_EQ(field<QLabel>(d, "paper")->text(), "Plain Paper");
+                press(d);
+            });
+        flyOffInfoHook (*app)(info);
+    }
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(fs::path(shown.front()).filename(), "Spring_FlyOffPilotInfo_Class_424.html");
     ui.verifyDone();
 }
 
