@@ -1,10 +1,8 @@
 #include "app/KORVARaceApp.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QStandardPaths>
-#include <QUrl>
 #include <algorithm>
 #include <cstdio>
 
@@ -78,9 +76,6 @@ KORVARaceApp::KORVARaceApp(const AppSetup& setup) {
     ui_->onRefresh([this](bool refill) {
         if (frame_) frame_->refreshViews(refill);
     });
-    showPrintedPage = [](const std::string& path) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
-    };
 }
 
 KORVARaceApp::~KORVARaceApp() {

@@ -1,5 +1,8 @@
 #include "app/PrintCommands.h"
 
+#include <QDesktopServices>
+#include <QStatusBar>
+#include <QUrl>
 #include <memory>
 
 #include "app/KORVARaceApp.h"
@@ -13,6 +16,8 @@
 #include "reports/PrintHeats.h"
 #include "reports/PrintPilots.h"
 #include "reports/SpectatorPrograms.h"
+#include "ui/Format.h"
+#include "ui/Strings.h"
 
 namespace korva {
 
@@ -56,9 +61,17 @@ int listedClasses(const KORVARaceDoc& doc, int filter) {
     return classes;
 }
 
+constexpr int kStatusMessageMs = 15000;
+
 PagePrintQueue::ShowPage pageShower(KORVARaceApp& app) {
     return [&app](const std::string& path) {
-        if (app.showPrintedPage) app.showPrintedPage(path);
+        if (app.showPrintedPage) {
+            app.showPrintedPage(path);
+        } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)))) {
+            // Without a browser the director still learns where the page to print is.
+            app.mainFrame()->statusBar()->showMessage(
+                QString::fromStdString(cformat(text(str::kPageNotShown), path)), kStatusMessageMs);
+        }
     };
 }
 
