@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <filesystem>
@@ -81,11 +80,8 @@ TEST_F(PrintCommands, HeatCardsOfOneClassAndTwoRoundsPrintNowAndShowTheFirstPage
     ASSERT_NE(heatView(), nullptr);
     EXPECT_TRUE(action(Cmd::PrintSpectatorProgram)->isEnabled());
     action(Cmd::HeatCards)->trigger();
-    // Spectator programs come from the heat sheets; the pilot window's commands are elsewhere.
-    EXPECT_TRUE(action(Cmd::Print)->isEnabled());
+    // Spectator programs come from the heat sheets only.
     EXPECT_FALSE(action(Cmd::PrintSpectatorProgram)->isEnabled());
-    EXPECT_FALSE(action(Cmd::PrintPilotCards)->isEnabled());
-    EXPECT_FALSE(action(Cmd::PrintHeatDetails)->isEnabled());
     const KORVARaceDoc& race = *app->race();
 
     DialogDriver driver;
@@ -107,8 +103,6 @@ TEST_F(PrintCommands, HeatCardsOfOneClassAndTwoRoundsPrintNowAndShowTheFirstPage
                       EXPECT_TRUE(ticked(d, box.c_str()));
                   }
                   EXPECT_EQ(field<QSpinBox>(d, "endRound")->value(), 3);
-                  EXPECT_EQ(field<QLineEdit>(d, "printDate")->text().size(), 8);
-                  EXPECT_TRUE(ticked(d, "idRoundStart"));
                   EXPECT_TRUE(ticked(d, "wingFlags2"));
                   click(d, "class1");
                   click(d, "class2");
@@ -155,7 +149,6 @@ TEST_F(PrintCommands, HeatCardsOfOneClassAndTwoRoundsPrintNowAndShowTheFirstPage
 TEST_F(PrintCommands, BackingOutOfAnyDialogWritesAndShowsNothing) {
     openRace();
     ASSERT_EQ(frame()->currentKind(), WindowKind::Pilots);
-    EXPECT_TRUE(action(Cmd::PrintPilotCards)->isEnabled());
     EXPECT_TRUE(action(Cmd::PrintHeatDetails)->isEnabled());
     {
         DialogDriver driver;
@@ -271,19 +264,13 @@ TEST_F(PrintCommands, TheSmallChoicesReturnWhatWasPicked) {
                   screenshot(d, "print-detail-pilots");
                   press(d);
               })
-        .then("printOnlyChanged",
-              [](QDialog* d) {
-                  screenshot(d, "print-only-changed");
-                  click(d, "onlyChanged");
-                  press(d);
-              })
-        .then("heatDetailsType", [](QDialog* d) {
-            click(d, "type1");
+        .then("printOnlyChanged", [](QDialog* d) {
+            screenshot(d, "print-only-changed");
+            click(d, "onlyChanged");
             press(d);
         });
     EXPECT_EQ(forms.detailPilots({}), (DetailPilotsForm{false, 7}));
     EXPECT_EQ(forms.printOnlyChanged({}), PrintOnlyChangedForm{true});
-    EXPECT_EQ(forms.heatDetailsType({}), HeatDetailsTypeForm{HeatDetailsType::HeatResults});
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/QtText.h"
 
@@ -51,7 +52,7 @@ QButtonGroup* choiceOfOne(const QString& title, const QStringList& texts, int ch
     for (int i = 0; i < texts.size(); ++i) {
         auto* radio = new QRadioButton(texts[i], frame);
         radio->setObjectName(QString::fromLatin1(name) + QString::number(i));
-        radio->setChecked(i == checked);
+        radio->setChecked(i == std::clamp(checked, 0, static_cast<int>(texts.size()) - 1));
         group->addButton(radio, i);
         column->addWidget(radio);
     }

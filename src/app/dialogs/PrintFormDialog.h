@@ -54,7 +54,8 @@ private:
 // A check box with an object name.
 QCheckBox* checkBox(const QString& text, bool checked, const char* name, QWidget* parent);
 QSpinBox* spinBox(int lo, int hi, int value, const char* name, QWidget* parent);
-// Radio buttons "NAME0", "NAME1", ... in a titled group (no title: no frame), one ticked; the
+// Radio buttons "NAME0", "NAME1", ... in a titled group (no title: no frame), one ticked (the
+// nearest when `checked` is out of range, so a choice is always read back); the
 // group's ids are the positions.
 QButtonGroup* choiceOfOne(const QString& title, const QStringList& texts, int checked,
                           const char* name, QBoxLayout* into, QWidget* parent);
