@@ -13,12 +13,14 @@
 #include "app/dialogs/QtRegistrationForms.h"
 #include "app/QtSettingsStore.h"
 #include "app/RegistrationCommands.h"
+#include "app/StandingsCommands.h"
 #include "app/pictures/ToolIcons.h"
 #include "app/pictures/ZelMDIClientPaint.h"
 #include "matrix/MatrixTrace.h"
 #include "race/Archive.h"
 #include "session/DesktopLauncher.h"
 #include "race/FileIo.h"
+#include "scoring/Standings.h"
 #include "session/KORVACmdParms.h"
 #include "session/StartupSettings.h"
 #include "ui/Messages.h"
@@ -69,6 +71,8 @@ KORVARaceApp::KORVARaceApp(const AppSetup& setup) {
         QCoreApplication::exit(1);
     };
     ui_->onRefresh([this](bool refill) {
+        // Results or pilots changed: the lists show the totals as they are now.
+        if (standings_) standings_->update();
         if (frame_) frame_->refreshViews(refill);
     });
 }
@@ -92,6 +96,7 @@ bool KORVARaceApp::start(const QStringList& arguments) {
         [this] { return propertiesOpen_ || generating_ || frame_->heatWindowsOpen() > 0; });
     connectCommands();
     connectRegistrationCommands(*this, *registration_);
+    connectStandingsCommands(*this);
     frame_->placeOnScreen();
     frame_->rebuildMenus();
 
@@ -157,6 +162,7 @@ void KORVARaceApp::shutdown() {
     frame_.reset();
     if (masterReadable_) services_->master.saveAtShutdown(services_->workingFolder, clock_);
     services_->master.pilots.clear();
+    standings_.reset();
     race_.reset();
     pointers_.remove();
     if (auto* qs = dynamic_cast<QtSettingsStore*>(settings_)) qs->sync();

@@ -111,7 +111,8 @@ TEST_F(PilotList, FaiRaceShowsScoresWithoutLaneAndAssociationColumns) {
     ASSERT_EQ(model->columnCount(), 6);
     EXPECT_EQ(model->headerData(3, Qt::Horizontal).toString(), "Score");
     EXPECT_EQ(model->headerData(4, Qt::Horizontal).toString(), "Low Score");
-    EXPECT_EQ(texts(pilotView(*app), 3).first(), "0.00");
+    // The sample's lane values read as scores in hundredths, the lowest first.
+    EXPECT_EQ(texts(pilotView(*app), 3).first(), "0.09");
 }
 
 TEST_F(PilotList, ContextMenuOffersTheClassFiltersAndThePilotCommands) {
