@@ -3,9 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 
+#include "OffscreenQt.h"
 #include "app/AppCommands.h"
 #include "app/views/KORVAPilotView.h"
 #include "samples/FullRace.h"
@@ -14,17 +14,9 @@ namespace {
 
 using namespace korva;
 
-void startQt() {
-    static int argc = 1;
-    static char name[] = "bench_pilot_view";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-}
-
 // Argument 0: refill only; 1: refill and draw; 2: sort again only (an update without refill).
 void BM_PilotViewRefresh(benchmark::State& state) {
-    startQt();
+    bench::startOffscreenQt();
     static samples::FullRace race;
     CommandTable commands(nullptr);
     KORVAPilotView view(*race.doc, commands, nullptr);

@@ -66,6 +66,10 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
            tr("Write the file of the timing system\nTiming File"));
     define(Cmd::PrintReFlyCard, tr("Print Re-&Fly Card..."),
            tr("Print a card to fly the heat again\nRe-Fly Card"));
+    define(Cmd::SafetyChecked, tr("Safety &Checked"),
+           tr("Mark the selected planes as safety checked\nSafety Checked"));
+    define(Cmd::UncheckedPlanesOnly, tr("Show &Unchecked Planes Only"),
+           tr("List only the planes not yet safety checked\nUnchecked Only"));
     // Short labels under the tool bar buttons.
     const std::pair<Cmd, QString> labels[] = {
         {Cmd::NewRace, tr("New")},        {Cmd::OpenRace, tr("Open")},
@@ -74,11 +78,11 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
         {Cmd::ViewHeats, tr("Heats")},    {Cmd::AddNew, tr("Add New")},
         {Cmd::BuildMatrix, tr("Matrix")}, {Cmd::Print, tr("Print")},
         {Cmd::FinishRace, tr("Finish")},  {Cmd::EnterResults, tr("Results")},
-        {Cmd::About, tr("About")}};
+        {Cmd::About, tr("About")},        {Cmd::SafetyChecked, tr("Checked")}};
     for (const auto& [cmd, label] : labels) action(cmd)->setIconText(label);
     for (Cmd c : {Cmd::DisplayInactive, Cmd::ToggleToolbar, Cmd::ToggleStatusBar,
                   Cmd::ViewAllClasses, Cmd::ViewBracket0, Cmd::ViewBracket1, Cmd::ViewBracket2,
-                  Cmd::HeatCards, Cmd::HeatSheets}) {
+                  Cmd::HeatCards, Cmd::HeatSheets, Cmd::UncheckedPlanesOnly}) {
         action(c)->setCheckable(true);
     }
     update();

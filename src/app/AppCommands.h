@@ -55,6 +55,9 @@ enum class Cmd {
     PrintSpectatorProgram,
     OutputTimingFile,
     PrintReFlyCard,
+    // The plane window's desk work: safety checks in bulk, the planes still to check.
+    SafetyChecked,
+    UncheckedPlanesOnly,
 };
 
 class CommandTable : public QObject {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,10 +28,17 @@ namespace {
 constexpr int kStatusEveryMs = 3000;
 constexpr int kIdleUpdateMs = 250;
 constexpr int kToolIconSize = 32;
-constexpr int kFrameBarsHeight = 140;  // menu, tool bar and status bar together
 
 RaceWindow* raceWindowOf(QMdiSubWindow* sub) {
     return sub ? qobject_cast<RaceWindow*>(sub->widget()) : nullptr;
+}
+
+ListWindow listWindowOf(WindowKind kind) {
+    switch (kind) {
+        case WindowKind::Planes: return ListWindow::Planes;
+        case WindowKind::Heats: return ListWindow::Heats;
+        default: return ListWindow::Pilots;
+    }
 }
 
 QString droppedRace(const QMimeData* data) {
@@ -100,12 +108,13 @@ RaceWindow* CMainFrame::createWindow(WindowKind kind) {
     QMdiSubWindow* sub = client_->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->installEventFilter(this);
-    // Before the first show the area has no size of its own yet: estimate it from the frame.
+    // Before the first show the area has its size only once the frame's layout has run.
+    if (!client_->isVisible()) layout()->activate();
     const QSize area =
-        client_->isVisible() ? client_->viewport()->size() : size() - QSize(0, kFrameBarsHeight);
-    const int offset = 30 * (static_cast<int>(kind) - 1);
-    sub->setGeometry(offset, offset, std::max(area.width() * 3 / 4, 400),
-                     std::max(area.height() * 3 / 4, 250));
+        client_->isVisible() ? client_->viewport()->size() : client_->contentsRect().size();
+    const ScreenRect place =
+        listWindowPlacement(settings_, listWindowOf(kind), area.width(), area.height());
+    sub->setGeometry(place.left, place.top, place.width(), place.height());
     w->refresh(true);
     sub->show();
     return w;
@@ -134,10 +143,20 @@ void CMainFrame::raceOpened() {
     updateTitle();
 }
 
+void CMainFrame::rememberPlace(QMdiSubWindow* sub) {
+    const RaceWindow* w = raceWindowOf(sub);
+    // A maximised or minimised window has no place of its own to come back to.
+    if (!w || sub->isMaximized() || sub->isMinimized()) return;
+    const QRect g = sub->geometry();
+    storeListWindowPlace(settings_, listWindowOf(w->kind()),
+                         {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()});
+}
+
 void CMainFrame::deleteRaceWindows() {
     closingWindows_ = true;
     for (QMdiSubWindow* sub : client_->subWindowList()) {
         sub->removeEventFilter(this);
+        rememberPlace(sub);
         delete sub;
     }
     closingWindows_ = false;
@@ -272,12 +291,14 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     // Closing the pilot window closes the race, which may ask to save first.
     if (event->type() == QEvent::Close && !closingWindows_) {
-        const RaceWindow* w = raceWindowOf(qobject_cast<QMdiSubWindow*>(watched));
+        auto* sub = qobject_cast<QMdiSubWindow*>(watched);
+        const RaceWindow* w = raceWindowOf(sub);
         if (w && w->kind() == WindowKind::Pilots) {
             event->ignore();
             QTimer::singleShot(0, this, [this] { host_.closeRace(); });
             return true;
         }
+        if (w) rememberPlace(sub);
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -80,6 +80,8 @@ private:
     void fillWindowMenu(QMenu* menu);
     bool eventFilter(QObject* watched, QEvent* event) override;
     RaceWindow* createWindow(WindowKind kind);
+    // Stores where a list window is, for its next opening.
+    void rememberPlace(QMdiSubWindow* sub);
     void deleteRaceWindows();
 
     FrameHost& host_;

@@ -13,11 +13,13 @@
 #include "app/dialogs/QtRegistrationForms.h"
 #include "app/QtSettingsStore.h"
 #include "app/RegistrationCommands.h"
+#include "app/ResultCommands.h"
 #include "app/StandingsCommands.h"
 #include "app/pictures/ToolIcons.h"
 #include "app/pictures/ZelMDIClientPaint.h"
 #include "matrix/MatrixTrace.h"
 #include "race/Archive.h"
+#include "race/LoadFailure.h"
 #include "session/DesktopLauncher.h"
 #include "race/FileIo.h"
 #include "scoring/Standings.h"
@@ -96,6 +98,7 @@ bool KORVARaceApp::start(const QStringList& arguments) {
         [this] { return propertiesOpen_ || generating_ || frame_->heatWindowsOpen() > 0; });
     connectCommands();
     connectRegistrationCommands(*this, *registration_);
+    connectResultCommands(*this);
     connectStandingsCommands(*this);
     frame_->placeOnScreen();
     frame_->rebuildMenus();
@@ -134,13 +137,13 @@ void KORVARaceApp::loadPilotMaster() {
         masterReadable_ = false;
         showError(*ui_, str::kNewerFile, e.fileKind(), e.fileKind());
         services_->endProgram();
-    } catch (const std::exception& e) {
+    } catch (...) {
         // A damaged list is kept as it is, for a later repair, and never written over.
         masterReadable_ = false;
         services_->master.pilots.clear();
-        showError(*ui_, str::kMasterReadFailed,
-                  joinPath(services_->workingFolder, KORVAPilotMaster::kFileName),
-                  std::string(e.what()));
+        showUtf8Message(*ui_, str::kMasterReadFailed, Icon::Error, Buttons::Ok, Answer::Ok,
+                        joinPath(services_->workingFolder, KORVAPilotMaster::kFileName),
+                        loadFailureText(FileKind::Master));
     }
 }
 

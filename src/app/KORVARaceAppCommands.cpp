@@ -65,11 +65,11 @@ void KORVARaceApp::connectCommands() {
                            Cmd::ViewBracket2};
     for (int i = 0; i < 4; ++i) {
         const int bracket = i - 1;
-        auto current = [this, bracket] { return race_ && race_->bracketFilter == bracket; };
+        // The filter shown stays enabled: checked, it reads as pressed, not as unavailable.
         c.setHandler(
-            filters[i], [this, bracket] { setBracketFilter(bracket); },
-            [this, current] { return race_ && !current(); });
-        c.setChecked(filters[i], current);
+            filters[i], [this, bracket] { setBracketFilter(bracket); }, hasRace);
+        c.setChecked(filters[i],
+                     [this, bracket] { return race_ && race_->bracketFilter == bracket; });
     }
     connectMatrixCommands();
 }
@@ -158,8 +158,9 @@ void KORVARaceApp::openRace() {
 bool KORVARaceApp::saveModified() {
     if (ending_ || !race_ || !race_->isModified()) return true;
     const std::string name = lastComponent(race_->pathName());
-    const Answer answer = showMessage(*ui_, str::kAskSaveChanges, Icon::Question,
-                                      Buttons::YesNoCancel, Answer::Yes, name);
+    // The name as the system gives it, not race text.
+    const Answer answer = showUtf8Message(*ui_, str::kAskSaveChanges, Icon::Question,
+                                          Buttons::YesNoCancel, Answer::Yes, name);
     if (answer == Answer::Yes) return saveRace();
     return answer == Answer::No;
 }

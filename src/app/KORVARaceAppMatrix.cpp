@@ -4,7 +4,6 @@
 #include <QStatusBar>
 
 #include "app/AppInteraction.h"
-#include "app/views/KORVAHeatView.h"
 #include "app/KORVARaceApp.h"
 #include "app/dialogs/MatrixProgress.h"
 #include "app/dialogs/QtMatrixForms.h"
@@ -24,11 +23,6 @@ void KORVARaceApp::connectMatrixCommands() {
     c.setHandler(
         Cmd::BuildMatrix, [this] { buildMatrix(); },
         [this] { return race_ && race_->raceMatrix.AnyBracketFilled != 0 && !generating_; });
-    // Only the heat-sheet layout is there yet.
-    c.setChecked(Cmd::HeatSheets, [this] {
-        const auto* view = dynamic_cast<KORVAHeatView*>(frame_->window(WindowKind::Heats));
-        return view && view->layout() == HeatListLayout::Sheets;
-    });
 }
 
 bool KORVARaceApp::runMatrixCommand(

@@ -66,7 +66,9 @@ void addWindowCommands(QMenuBar* bar, const MenuContext& c) {
         }
         case WindowKind::Planes: {
             QMenu* m = bar->addMenu(QObject::tr("Pl&ane"));
-            add(m, c.commands, {Cmd::AddNew, Cmd::Change});
+            add(m, c.commands,
+                {Cmd::AddNew, Cmd::Change, kSeparator, Cmd::SafetyChecked,
+                 Cmd::UncheckedPlanesOnly});
             break;
         }
         case WindowKind::Heats: {
@@ -145,6 +147,7 @@ void fillWindowToolBar(QToolBar* bar, const MenuContext& c) {
     } else {
         add(bar, c.commands, {Cmd::AddNew});
     }
+    if (c.window == WindowKind::Planes) add(bar, c.commands, {Cmd::SafetyChecked});
     add(bar, c.commands, {Cmd::BuildMatrix, Cmd::Print, Cmd::FinishRace, kSeparator});
     for (Cmd f : kClassFilters) add(bar, c.commands, {f});
 }

@@ -25,7 +25,7 @@ Answer QtInteraction::ask(const Message& message) {
     QMessageBox box(formParent(parent_.data()));
     box.setObjectName(QStringLiteral("message"));
     box.setWindowTitle(QStringLiteral("KORVARace"));
-    box.setText(korva::toQt(message.text));
+    box.setText(message.utf8 ? typedToQt(message.text) : korva::toQt(message.text));
     switch (message.icon) {
         case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
         case Icon::Information: box.setIcon(QMessageBox::Information); break;

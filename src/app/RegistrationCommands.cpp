@@ -1,10 +1,11 @@
 #include "app/RegistrationCommands.h"
 
-#include "app/views/KORVAPlaneView.h"
 #include "app/KORVARaceApp.h"
+#include "app/views/KORVAPlaneView.h"
 #include "app/views/RaceListView.h"
 #include "registration/PilotRegistration.h"
 #include "registration/PlaneRegistration.h"
+#include "registration/SafetyCheck.h"
 #include "views/PilotListRows.h"
 
 namespace korva {
@@ -21,9 +22,20 @@ const KORVAPilot* selectedPilot(const KORVARaceApp& app) {
     return race ? race->pilotByNumber(race->currentSelection) : nullptr;
 }
 
+KORVAPlaneView* planeView(const KORVARaceApp& app) {
+    return dynamic_cast<KORVAPlaneView*>(app.mainFrame()->window(WindowKind::Planes));
+}
+
 const KORVAPlane* selectedPlane(const KORVARaceApp& app) {
-    const auto* view = dynamic_cast<KORVAPlaneView*>(app.mainFrame()->window(WindowKind::Planes));
+    const KORVAPlaneView* view = planeView(app);
     return view ? view->document().selected() : nullptr;
+}
+
+// The planes selected in the plane window while it is the current one.
+std::vector<std::int32_t> selectedPlanes(const KORVARaceApp& app) {
+    const KORVAPlaneView* view = planeView(app);
+    if (!view || current(app) != WindowKind::Planes) return {};
+    return view->selectedNumbers();
 }
 
 // What was just registered becomes the selection, ready for its plane or a change.
@@ -86,6 +98,21 @@ void connectRegistrationCommands(KORVARaceApp& app, RegistrationForms& forms) {
             }
         },
         [a] { return current(*a) == WindowKind::Pilots && selectedPilot(*a) != nullptr; });
+    c.setHandler(
+        Cmd::SafetyChecked, [a] { markSafetyChecked(*a->race(), selectedPlanes(*a)); },
+        [a] { return a->race() && anyNotSafetyChecked(*a->race(), selectedPlanes(*a)); });
+    c.setHandler(
+        Cmd::UncheckedPlanesOnly,
+        [a] {
+            if (KORVAPlaneView* view = planeView(*a)) {
+                view->setUncheckedOnly(!view->uncheckedOnly());
+            }
+        },
+        [a] { return current(*a) == WindowKind::Planes; });
+    c.setChecked(Cmd::UncheckedPlanesOnly, [a] {
+        const KORVAPlaneView* view = a->race() ? planeView(*a) : nullptr;
+        return view && view->uncheckedOnly();
+    });
 }
 
 }  // namespace korva

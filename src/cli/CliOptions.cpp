@@ -54,21 +54,33 @@ std::optional<std::pair<int, Answer>> answerFor(const std::string& text) {
     return std::pair{*id, it->second};
 }
 
-CLI::Option* addAnswerOption(CLI::App& command, AnswerMap& answers, const std::string& help) {
-    const auto check = [](std::string& text) -> std::string {
-        if (answerFor(text)) return {};
-        return "needs ID=yes|no|cancel|ok, not '" + text + "'";
+CLI::Option* addRepeatedOption(CLI::App& command, const std::string& name,
+                               const std::string& valueText,
+                               std::function<std::string(const std::string&)> problem,
+                               std::function<void(const std::string&)> take,
+                               const std::string& help) {
+    const auto store = [take = std::move(take)](const std::vector<std::string>& given) {
+        for (const std::string& text : given) take(text);
     };
-    const auto store = [&answers](const std::vector<std::string>& given) {
-        for (const std::string& text : given) {
-            if (const auto answer = answerFor(text)) answers[answer->first] = answer->second;
-        }
-    };
-    return command.add_option_function<std::vector<std::string>>("--answer", store, help)
-        ->option_text("ID=ANSWER")
+    return command.add_option_function<std::vector<std::string>>(name, store, help)
+        ->option_text(valueText)
         ->allow_extra_args(false)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
-        ->check(CLI::Validator(check, ""));
+        ->check(CLI::Validator(
+            [problem = std::move(problem)](std::string& text) { return problem(text); }, ""));
+}
+
+CLI::Option* addAnswerOption(CLI::App& command, AnswerMap& answers, const std::string& help) {
+    return addRepeatedOption(
+        command, "--answer", "ID=ANSWER",
+        [](const std::string& text) -> std::string {
+            if (answerFor(text)) return {};
+            return "needs ID=yes|no|cancel|ok, not '" + text + "'";
+        },
+        [&answers](const std::string& text) {
+            if (const auto answer = answerFor(text)) answers[answer->first] = answer->second;
+        },
+        help);
 }
 
 CLI::Option* addNumberOption(CLI::App& command, const std::string& names, std::optional<int>& value,

@@ -2,6 +2,7 @@
 // Options that several `korva` commands share, read the same way everywhere.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -28,6 +29,14 @@ CLI::Option* addAnswerOption(CLI::App& command, AnswerMap& answers,
                              const std::string& help =
                                  "answer message ID with yes or no\n"
                                  "(repeatable; default: yes)");
+
+// A repeatable option whose values are checked one by one: PROBLEM says what is wrong with a
+// value (empty when nothing), TAKE receives each value in the order given.
+CLI::Option* addRepeatedOption(CLI::App& command, const std::string& name,
+                               const std::string& valueText,
+                               std::function<std::string(const std::string&)> problem,
+                               std::function<void(const std::string&)> take,
+                               const std::string& help);
 
 // A whole-number option (decimal, last one given counts); VALUE stays empty when not given.
 CLI::Option* addNumberOption(CLI::App& command, const std::string& names, std::optional<int>& value,

@@ -1,27 +1,54 @@
 #include "cli/CliSession.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "race/Archive.h"
 #include "race/FileIo.h"
+#include "race/KORVARaceDoc.h"
 
 namespace korva {
 
-int reportLoadError(const std::string& path, std::ostream& err) {
+int reportLoadError(const std::string& path, std::ostream& err, FileKind kind) {
     try {
         throw;
     } catch (const NewerVersionError& e) {
         err << "korva: " << path << ": the " << e.fileKind()
             << " file was created by a newer version of the program; upgrade to read it\n";
-    } catch (const ArchiveError& e) {
-        err << "korva: " << path << ": the file is short or malformed at byte " << e.offset()
-            << " (expected " << e.expected() << ")\n";
     } catch (const FileError& e) {
         err << "korva: " << e.what() << "\n";
-    } catch (const std::exception& e) {
-        err << "korva: " << path << ": " << e.what() << "\n";
+    } catch (...) {
+        std::string text = loadFailureText(kind);
+        std::replace(text.begin(), text.end(), '\n', ' ');
+        err << "korva: " << path << ": " << text << "\n";
     }
     return 1;
+}
+
+bool loadRaceFile(KORVARaceDoc& doc, const std::string& path, std::ostream& err) {
+    try {
+        if (!fileExists(path)) throw FileError("Cannot open " + path + ": no such file");
+        doc.loadFile(path);
+    } catch (...) {
+        reportLoadError(path, err);
+        return false;
+    }
+    if (doc.unreadBytes() > 0) {
+        err << "korva: warning: " << path << ": " << doc.unreadBytes()
+            << " bytes after the race are not read; saving keeps the original as "
+            << doc.backupPath() << "\n";
+    }
+    return true;
+}
+
+bool saveRace(KORVARaceDoc& doc, const std::string& path, std::ostream& err) {
+    try {
+        doc.writeFile(path);
+        return true;
+    } catch (const std::exception& e) {
+        err << "korva: cannot save " << path << ": " << e.what() << "\n";
+        return false;
+    }
 }
 
 }  // namespace korva

@@ -7,11 +7,14 @@
 #include <utility>
 
 #include "cli/ConsoleInteraction.h"
+#include "race/LoadFailure.h"
 #include "race/RaceServices.h"
 #include "ui/Clock.h"
 #include "ui/SettingsStore.h"
 
 namespace korva {
+
+class KORVARaceDoc;
 
 struct CliSession {
     explicit CliSession(std::ostream& err, AnswerMap answers = {})
@@ -23,6 +26,12 @@ struct CliSession {
 };
 
 // Call from a catch block: reports the exception in flight; returns the exit status 1.
-int reportLoadError(const std::string& path, std::ostream& err);
+int reportLoadError(const std::string& path, std::ostream& err, FileKind kind = FileKind::Race);
+
+// Loads a race file for a command and warns of bytes after the race; false, after saying
+// why, when it cannot be read.
+bool loadRaceFile(KORVARaceDoc& doc, const std::string& path, std::ostream& err);
+// Writes DOC to PATH atomically; false, with one sentence on ERR, when it cannot.
+bool saveRace(KORVARaceDoc& doc, const std::string& path, std::ostream& err);
 
 }  // namespace korva

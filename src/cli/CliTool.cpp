@@ -38,7 +38,8 @@ std::string problemOf(const CLI::App& app, const CLI::App* command, const CLI::P
 }  // namespace
 
 CliTool::CliTool(std::ostream& out, std::ostream& err)
-    : app_(std::make_unique<CLI::App>("Reads, converts and builds KORVARace race files.", "korva")),
+    : app_(std::make_unique<CLI::App>("Reads, converts, builds and scores KORVARace race files.",
+                                      "korva")),
       context_{out, err} {
     CLI::App& app = *app_;
     app.require_subcommand(0, 1);

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "race/TextCodec.h"
+
 namespace korva {
 
 Answer ConsoleInteraction::ask(const Message& message) {
@@ -20,7 +22,9 @@ Answer ConsoleInteraction::ask(const Message& message) {
         case Answer::Yes: label = " -> Yes"; break;
         case Answer::No: label = " -> No"; break;
     }
-    err_ << "[" << message.id << "] " << message.text << label << "\n";
+    // Terminals speak UTF-8; race text in a message is single-byte.
+    err_ << "[" << message.id << "] " << (message.utf8 ? message.text : cp1252ToUtf8(message.text))
+         << label << "\n";
     return answer;
 }
 

@@ -22,18 +22,18 @@ bool isMasterFile(const std::string& path) {
 
 int dump(const std::string& path, std::ostream& out, std::ostream& err) {
     CliSession session(err);
+    if (!isMasterFile(path)) {
+        KORVARaceDoc doc(session.services);
+        if (!loadRaceFile(doc, path, err)) return 1;
+        out << toJson(doc, doc.storedRaceFileName).dump(2) << "\n";
+        return 0;
+    }
     try {
         if (!fileExists(path)) throw FileError("Cannot open " + path + ": no such file");
-        if (isMasterFile(path)) {
-            const auto pilots = KORVAPilotMaster::decode(readWholeFile(path), session.clock);
-            out << toJson(pilots).dump(2) << "\n";
-        } else {
-            KORVARaceDoc doc(session.services);
-            doc.loadBytes(readWholeFile(path));
-            out << toJson(doc, doc.storedRaceFileName).dump(2) << "\n";
-        }
+        const auto pilots = KORVAPilotMaster::decode(readWholeFile(path), session.clock);
+        out << toJson(pilots).dump(2) << "\n";
     } catch (...) {
-        return reportLoadError(path, err);
+        return reportLoadError(path, err, FileKind::Master);
     }
     return 0;
 }

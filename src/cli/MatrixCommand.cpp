@@ -12,7 +12,6 @@
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "matrix/MatrixCommand.h"
-#include "race/FileIo.h"
 #include "race/KORVARaceDoc.h"
 #include "ui/TextCase.h"
 
@@ -118,6 +117,11 @@ public:
 
     std::optional<MatrixForm> editMatrixForm(const MatrixForm& shown) override {
         if (shown.focus != MatrixFormField::None) return std::nullopt;
+        if (std::none_of(shown.rows.begin(), shown.rows.end(),
+                         [](const MatrixFormRow& row) { return row.visible; })) {
+            err_ << "korva: nothing to build: no bracket has two pilots ready to race\n";
+            return std::nullopt;
+        }
         MatrixForm form = shown;
         std::set<int> chosen;
         for (const std::string& word : o_.brackets) {
@@ -164,11 +168,11 @@ private:
     std::ostream& err_;
 };
 
-void reportBuilt(const KORVARaceDoc& doc, std::ostream& out) {
-    const KORVARaceMatrix& rm = doc.raceMatrix;
+// Only what was built: a locked bracket has no class code to name it by.
+void reportBuilt(const KORVARaceDoc& doc, const MatrixCommand& command, std::ostream& out) {
     for (int b = 0; b < kBracketCount; ++b) {
-        if (!rm.Selected[static_cast<std::size_t>(b)]) continue;
-        const KORVAMatrix& m = rm.matrix(b);
+        if (!command.built(b)) continue;
+        const KORVAMatrix& m = doc.raceMatrix.matrix(b);
         out << doc.classNameOf(m.ClassCode) << ": " << m.rounds.size() << " rounds, "
             << m.maxHeatCount() << " heats per round, " << m.LaneQuan << " lanes\n";
     }
@@ -178,13 +182,7 @@ int runMatrix(MatrixCliOptions& options, std::ostream& out, std::ostream& err) {
     if (options.output.empty()) options.output = options.file;
     CliSession session(err, options.answers);
     KORVARaceDoc doc(session.services);
-    try {
-        if (!fileExists(options.file))
-            throw FileError("Cannot open " + options.file + ": no such file");
-        doc.loadFile(options.file);
-    } catch (...) {
-        return reportLoadError(options.file, err);
-    }
+    if (!loadRaceFile(doc, options.file, err)) return 1;
     GenerationOptions generation;
     generation.seed = options.seed;
     MatrixCommand command(doc, generation);
@@ -194,13 +192,15 @@ int runMatrix(MatrixCliOptions& options, std::ostream& out, std::ostream& err) {
         err << "korva: the matrix was not built\n";
         return 1;
     }
-    try {
-        doc.writeFile(options.output);
-    } catch (const std::exception& e) {
-        err << "korva: cannot save " << options.output << ": " << e.what() << "\n";
+    bool anyBuilt = false;
+    for (int b = 0; b < kBracketCount; ++b) anyBuilt = anyBuilt || command.built(b);
+    if (!anyBuilt) {
+        err << "korva: nothing was built: every chosen bracket is locked (unlock it in the race"
+               " properties)\n";
         return 1;
     }
-    reportBuilt(doc, out);
+    if (!saveRace(doc, options.output, err)) return 1;
+    reportBuilt(doc, command, out);
     return 0;
 }
 

@@ -6,7 +6,6 @@
 
 #include "cli/CliContext.h"
 #include "cli/CliSession.h"
-#include "race/FileIo.h"
 #include "race/KORVARaceDoc.h"
 
 namespace korva {
@@ -20,18 +19,7 @@ struct ResavePaths {
 int resave(const ResavePaths& paths, std::ostream& err) {
     CliSession session(err);
     KORVARaceDoc doc(session.services);
-    try {
-        if (!fileExists(paths.in)) throw FileError("Cannot open " + paths.in + ": no such file");
-        doc.loadFile(paths.in);
-    } catch (...) {
-        return reportLoadError(paths.in, err);
-    }
-    try {
-        doc.writeFile(paths.out);
-    } catch (const std::exception& e) {
-        err << "korva: cannot save " << paths.out << ": " << e.what() << "\n";
-        return 1;
-    }
+    if (!loadRaceFile(doc, paths.in, err) || !saveRace(doc, paths.out, err)) return 1;
     return 0;
 }
 

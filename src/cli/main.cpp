@@ -2,8 +2,11 @@
 
 #include "cli/CliTool.h"
 #include "cli/DumpCommand.h"
+#include "cli/FinishCommand.h"
 #include "cli/MatrixCommand.h"
 #include "cli/ResaveCommand.h"
+#include "cli/ResultsCommand.h"
+#include "cli/StandingsCommand.h"
 
 int main(int argc, char** argv) {
     korva::CliTool tool(std::cout, std::cerr);
@@ -11,5 +14,8 @@ int main(int argc, char** argv) {
     korva::addDumpCommand(tool.app(), tool.context());
     korva::addResaveCommand(tool.app(), tool.context());
     korva::addMatrixCommand(tool.app(), tool.context());
+    korva::addResultsCommand(tool.app(), tool.context());
+    korva::addStandingsCommand(tool.app(), tool.context());
+    korva::addFinishCommand(tool.app(), tool.context());
     return tool.run({argv + 1, argv + argc});
 }

@@ -118,10 +118,12 @@ bool MatrixCommand::generateBracket(GenerationContext& ctx, int bracket, bool& h
     doc_.noteChange();
     rm.PilotInfoChanged[i] = 0;
     rm.Matrixed[i] = 1;
+    built_[i] = true;
     return true;
 }
 
 bool MatrixCommand::GenerateAllClasses(bool& heatsChanged) {
+    built_.fill(false);
     doc_.recountChannels();
     trace_.newRun();
     trace_.line("Generate matrix for all classes");
@@ -134,6 +136,7 @@ bool MatrixCommand::GenerateAllClasses(bool& heatsChanged) {
 }
 
 bool MatrixCommand::RegenerateOpenRounds(bool& heatsChanged) {
+    built_.fill(false);
     KORVARaceMatrix& rm = doc_.raceMatrix;
     doc_.recountChannels();
     trace_.newRun();

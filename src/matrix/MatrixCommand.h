@@ -2,6 +2,7 @@
 // The "Build heat matrix" command: the Matrix form, the readiness checks and warnings, and
 // the generation of every selected bracket.
 
+#include <array>
 #include <functional>
 
 #include "matrix/MatrixForm.h"
@@ -33,6 +34,8 @@ public:
     bool RegenerateOpenRounds(bool& heatsChanged);
     // True when every active pilot of the bracket has a safety-checked primary plane.
     bool CheckPlanesReady(int bracket);
+    // Whether the last generation built the bracket (a locked bracket is skipped).
+    bool built(int bracket) const { return built_[static_cast<std::size_t>(bracket)]; }
 
     MatrixTrace& trace() { return trace_; }
 
@@ -47,6 +50,7 @@ private:
     KORVARaceDoc& doc_;
     MatrixTrace trace_;
     GenerationOptions options_;
+    std::array<bool, kBracketCount> built_{};
 };
 
 }  // namespace korva

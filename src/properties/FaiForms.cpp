@@ -14,6 +14,9 @@ constexpr int kLaneColorsEveryN = 396;
 constexpr int kWingFlagsEveryRound = 374;
 constexpr int kWingFlagsEveryN = 373;
 constexpr int kRotationChanged = 406;
+constexpr int kRotateEveryLabel = 70408;
+constexpr int kChannelLimitLabel = 70409;
+constexpr int kRoundsLabel = 70410;
 constexpr int kLowRed = 1;
 constexpr int kHighGreen = 2;
 constexpr int kHighRed = 3;
@@ -37,7 +40,7 @@ std::array<WingFlagPicture, 4> wingFlagPictures(const std::array<int, 4>& flagLa
 }
 
 FormOutcome checkRotation(Interaction& ui, FaiRotationForm& form, RotationContext& context) {
-    if (!checkRange(ui, form.rotateEvery, 0, kMaxRotateEvery)) {
+    if (!checkRange(ui, form.rotateEvery, 0, kMaxRotateEvery, kRotateEveryLabel)) {
         return FormOutcome::retry(FormField::RotateEvery);
     }
     const int every = form.rotateEvery;
@@ -61,7 +64,8 @@ FormOutcome checkRotation(Interaction& ui, FaiRotationForm& form, RotationContex
 
 FormOutcome checkChannelLimits(Interaction& ui, ChannelLimitForm& form) {
     for (std::size_t b = 0; b < form.limits.size(); ++b) {
-        if (form.shown[b] && !checkRange(ui, form.limits[b], 0, kMaxChannelLimit)) {
+        if (form.shown[b] &&
+            !checkRange(ui, form.limits[b], 0, kMaxChannelLimit, kChannelLimitLabel)) {
             return FormOutcome::retry(FormField::ChannelLimits);
         }
     }
@@ -69,7 +73,7 @@ FormOutcome checkChannelLimits(Interaction& ui, ChannelLimitForm& form) {
 }
 
 FormOutcome checkRoundQuantity(Interaction& ui, RoundQuantityForm& form) {
-    if (!checkRange(ui, form.rounds, 1, kMaxRounds)) {
+    if (!checkRange(ui, form.rounds, 1, kMaxRounds, kRoundsLabel)) {
         return FormOutcome::retry(FormField::RoundQuantity);
     }
     return FormOutcome::accept();

@@ -5,6 +5,7 @@
 #include "race/KORVARaceDoc.h"
 #include "properties/LaneColors.h"
 #include "properties/RaceDefaults.h"
+#include "race/TextCodec.h"
 #include "ui/Strings.h"
 #include "ui/TextCase.h"
 
@@ -112,7 +113,7 @@ RaceProperties propertiesOf(const KORVARaceDoc& doc) {
     RaceProperties v;
     for (const BoolField& f : kBoolFields) v.*f.form = doc.*f.doc != 0;
     for (const IntField& f : kIntFields) v.*f.form = doc.*f.doc;
-    for (const TextField& f : kTextFields) v.*f.form = doc.*f.doc;
+    for (const TextField& f : kTextFields) v.*f.form = cp1252ToUtf8(doc.*f.doc);
     v.classQ40 = doc.classQ40 || doc.userClass || doc.faiClass;
     v.heatCardLaneColors = v.colorPrinting && doc.heatCardLaneColors != 0;
     v.limitChannels = std::any_of(doc.channelLimit.begin(), doc.channelLimit.end(),
@@ -177,7 +178,7 @@ bool applyProperties(KORVARaceDoc& doc, const RaceProperties& v) {
     }
     for (const BoolField& f : kBoolFields) doc.*f.doc = v.*f.form ? 1 : 0;
     for (const IntField& f : kIntFields) doc.*f.doc = v.*f.form;
-    for (const TextField& f : kTextFields) doc.*f.doc = trimmed(v.*f.form);
+    for (const TextField& f : kTextFields) doc.*f.doc = utf8ToCp1252(trimmed(v.*f.form));
     doc.classQ40 = v.classQ40 || v.userClass;
     doc.heatCardLaneColors = v.colorPrinting && v.heatCardLaneColors;
     doc.maxLanes = {4, 4, 4};

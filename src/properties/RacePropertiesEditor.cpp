@@ -8,6 +8,7 @@
 #include "race/KORVARaceDoc.h"
 #include "properties/RaceProperties.h"
 #include "properties/RacePropertiesRules.h"
+#include "race/RaceTextCheck.h"
 #include "ui/Messages.h"
 
 namespace korva {
@@ -17,6 +18,23 @@ constexpr int kLanesDiffer = 336;
 constexpr int kNoClass = 148;
 constexpr int kMaxAwardPlaces = 10;
 constexpr int kMaxSaveReminder = 99;
+constexpr int kFlagLaneLabel = 70405;
+constexpr int kAwardPlacesLabel = 70406;
+constexpr int kSaveReminderLabel = 70407;
+
+// The texts the race file keeps, with the label a refusal names.
+struct TypedText {
+    std::string RaceProperties::*field;
+    int labelId;
+    FormField focus;
+};
+
+constexpr TypedText kTypedTexts[] = {
+    {&RaceProperties::title, str::kRaceTitleLabel, FormField::Title},
+    {&RaceProperties::userClassName, str::kOwnClassLabel, FormField::UserClassName},
+    {&RaceProperties::printFont, str::kFontLabel, FormField::PrintFont},
+    {&RaceProperties::printTitleFont, str::kTitleFontLabel, FormField::PrintTitleFont},
+};
 
 bool anyMatrixed(const KORVARaceDoc& race) {
     const auto& m = race.raceMatrix.Matrixed;
@@ -37,13 +55,18 @@ void changeRace(RacePropertiesHost& host, KORVARaceDoc& race, RaceProperties val
 
 FormOutcome RacePropertiesCheck::checkFields(RaceProperties& v) {
     Interaction& ui = host_.services.ui;
-    for (int lane : v.flagLanes) {
-        if (!checkRange(ui, lane, 1, 4)) return FormOutcome::retry(FormField::FlagLanes);
+    for (const TypedText& t : kTypedTexts) {
+        if (!checkRaceText(ui, v.*t.field, t.labelId)) return FormOutcome::retry(t.focus);
     }
-    if (!checkRange(ui, v.awardPlaces, 0, kMaxAwardPlaces)) {
+    for (int lane : v.flagLanes) {
+        if (!checkRange(ui, lane, 1, 4, kFlagLaneLabel)) {
+            return FormOutcome::retry(FormField::FlagLanes);
+        }
+    }
+    if (!checkRange(ui, v.awardPlaces, 0, kMaxAwardPlaces, kAwardPlacesLabel)) {
         return FormOutcome::retry(FormField::AwardPlaces);
     }
-    if (!checkRange(ui, v.saveReminder, 0, kMaxSaveReminder)) {
+    if (!checkRange(ui, v.saveReminder, 0, kMaxSaveReminder, kSaveReminderLabel)) {
         return FormOutcome::retry(FormField::SaveReminder);
     }
     if (std::set<int>(v.flagLanes.begin(), v.flagLanes.end()).size() != v.flagLanes.size()) {

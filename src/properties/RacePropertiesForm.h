@@ -15,6 +15,10 @@ namespace korva {
 enum class FormField {
     None,
     FileName,
+    Title,
+    UserClassName,
+    PrintFont,
+    PrintTitleFont,
     Classes,
     FlagLanes,
     AwardPlaces,
@@ -32,7 +36,7 @@ using FormOutcome = FormVerdict<FormField>;
 template <typename T>
 using FormValidator = std::function<FormOutcome(T&)>;
 
-// The values of the race properties form.
+// The values of the race properties form. Texts are as typed (UTF-8), the file name a path.
 struct RaceProperties {
     std::string fileName;  // only when creating
     std::string title;
@@ -89,7 +93,7 @@ struct RacePropertiesSetup {
 struct ChannelLimitForm {
     std::array<int, 3> limits{3, 3, 3};
     std::array<bool, 3> shown{true, true, true};
-    std::array<std::string, 3> labels{"424", "426", "Q40"};
+    std::array<std::string, 3> labels{"424", "426", "Q40"};  // as typed, like the class name
 };
 
 // "FAI Wing Flag Colors": the scheme, shown against the lanes of the colours.

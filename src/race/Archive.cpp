@@ -205,8 +205,10 @@ std::optional<std::string> Archive::readObjectTag(const char* expectedClass) {
         name.assign(reinterpret_cast<const char*>(in_->data() + pos_), length);
         pos_ += length;
         if (schema != kSchema) {
+            // The name read may be empty or garbage: name the class that belongs here.
             pos_ = start;
-            fail("schema number 100 of class " + name);
+            fail("schema number 100 of class " + std::string(expectedClass) + ", found " +
+                 std::to_string(schema));
         }
         if (!knownClass(name)) {
             pos_ = start;

@@ -15,6 +15,12 @@ int bracketOfClass(int classIndex) {
     }
 }
 
+bool channelInBands(int channel) {
+    return (channel >= kLow50MHz && channel <= kHigh50MHz) ||
+           (channel >= kLow72MHz && channel <= kHigh72MHz) ||
+           (channel >= kLowPseudo && channel <= kHighPseudo);
+}
+
 std::string className(int classIndex, const std::string& thirdName) {
     switch (classIndex) {
         case 0:

@@ -121,6 +121,13 @@ bool KORVAHeat::channelConflict(std::int32_t pilot, std::int32_t channel,
     return false;
 }
 
+bool KORVAHeat::anyChannelConflict(const PilotLookup& pilots) const {
+    return std::any_of(lanePilot.begin(), lanePilot.end(), [&](std::int32_t p) {
+        const KORVAPilot* pilot = p == 0 ? nullptr : pilots.pilotByNumber(p);
+        return pilot && channelConflict(p, pilot->channel, pilots);
+    });
+}
+
 void KORVAHeat::clearResults(Timestamp now) {
     for (std::size_t l = 0; l < kLanes; ++l) {
         laneTime[l].setTotal(0);

@@ -64,6 +64,8 @@ public:
     int swapWouldConflict(std::int32_t a, std::int32_t b, const PilotLookup& pilots, Timestamp now);
     bool channelConflict(std::int32_t pilot, std::int32_t channel,
                          const PilotLookup& pilots) const;
+    // Whether two pilots of the heat share a channel below 100.
+    bool anyChannelConflict(const PilotLookup& pilots) const;
     void clearResults(Timestamp now);
     void clearAll(Timestamp now);
     void rotateLanes(int count, int lanes, Timestamp now);

@@ -18,7 +18,8 @@ void KORVAMatrix::setClassCode(std::int32_t code) {
 }
 
 KORVARound& KORVAMatrix::appendRound(std::unique_ptr<KORVARound> round) {
-    ++RoundCount;
+    // Counted from the list, never from the stored count: no overflow, no number twice.
+    RoundCount = countOf(rounds) + 1;
     round->roundValue2 = RoundCount;
     round->matrix = this;
     rounds.push_back(std::move(round));
@@ -91,24 +92,14 @@ bool KORVAMatrix::swapInOpenRounds(const std::vector<std::pair<std::int32_t, std
     return FindChannelConflict(pilots) != 0;
 }
 
-int KORVAMatrix::FindChannelConflict(const PilotLookup& pilots) const {
+int KORVAMatrix::FindChannelConflict(const PilotLookup& pilots, bool openHeatsOnly) const {
     for (const auto& r : rounds) {
         if (r->allComplete()) continue;
         const KORVAHeat* first = r->firstHeat();
         if (first && first->isComplete()) continue;
         for (const auto& h : r->heats) {
-            for (int i = 0; i < KORVAHeat::kLanes; ++i) {
-                for (int j = i + 1; j < KORVAHeat::kLanes; ++j) {
-                    const std::int32_t a = h->lanePilot[static_cast<std::size_t>(i)];
-                    const std::int32_t b = h->lanePilot[static_cast<std::size_t>(j)];
-                    if (a == 0 || b == 0 || a == b) continue;
-                    const KORVAPilot* pa = pilots.pilotByNumber(a);
-                    const KORVAPilot* pb = pilots.pilotByNumber(b);
-                    if (pa && pb && pa->channel == pb->channel && pa->channel < kPseudoChannel) {
-                        return r->roundValue2;
-                    }
-                }
-            }
+            if (openHeatsOnly && h->isComplete()) continue;
+            if (h->anyChannelConflict(pilots)) return r->roundValue2;
         }
     }
     return 0;
@@ -163,6 +154,8 @@ void KORVAMatrix::Serialize(Archive& ar) {
         round->Serialize(ar);
         rounds.push_back(std::move(round));
     }
+    // A damaged count would number the next round wrongly; the list is what counts.
+    RoundCount = countOf(rounds);
     restoreBackReferences();
 }
 

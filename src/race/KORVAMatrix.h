@@ -47,7 +47,8 @@ public:
     bool swapInOpenRounds(const std::vector<std::pair<std::int32_t, std::int32_t>>& pairs,
                           const PilotLookup& pilots);
     // Number of the first open round holding two pilots on one real channel; 0 when none.
-    int FindChannelConflict(const PilotLookup& pilots) const;
+    // With openHeatsOnly, heats that have results (which no swap may change) are passed over.
+    int FindChannelConflict(const PilotLookup& pilots, bool openHeatsOnly = false) const;
     void touch(Timestamp now) { MatrixTime[0] = now; }
     void restoreBackReferences();
 

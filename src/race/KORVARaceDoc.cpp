@@ -5,6 +5,8 @@
 
 #include "race/Archive.h"
 #include "race/FileIo.h"
+#include "race/LoadFailure.h"
+#include "race/TextCodec.h"
 #include "ui/Messages.h"
 
 namespace korva {
@@ -12,6 +14,11 @@ namespace korva {
 namespace {
 constexpr std::size_t kMinTaggedBytes = 2;
 constexpr int kOldChannelEntries = 60;
+
+// The file name as race text; a name the race file cannot hold is kept byte for byte.
+std::string storedFileName(const std::string& name) {
+    return firstUnencodable(name) ? name : utf8ToCp1252(name);
+}
 
 template <typename T>
 void storeList(Archive& ar, const std::vector<std::unique_ptr<T>>& items, const char* cls) {
@@ -61,7 +68,7 @@ void KORVARaceDoc::serializeHeader(Archive& ar, int& fileVersion) {
             ar.writeBoolText(v);
         }
         const std::string& appName = services_.raceFileName;
-        ar.writeString(appName.empty() ? lastComponent(pathName_) : appName);
+        ar.writeString(storedFileName(appName.empty() ? lastComponent(pathName_) : appName));
         for (std::int32_t v : channelLimit) ar.writeInt(v);
         ar.writeInt(formatMarker);
         for (std::int32_t v : {staggeredStart, fastRegistration, printResolution, colorPrinting,
@@ -218,7 +225,12 @@ void KORVARaceDoc::Serialize(Archive& ar) {
         raceMatrix.Serialize(ar);
         return;
     }
-    loadList(ar, pilots, "KORVAPilot");
+    try {
+        loadList(ar, pilots, "KORVAPilot");
+    } catch (const NewerVersionError&) {
+        // The user opened a race file: that is the file to upgrade for.
+        throw NewerVersionError(std::string(text(str::kRace)));
+    }
     loadList(ar, planes, "KORVAPlane");
     raceMatrix.Serialize(ar, fileVersion <= 111 ? kOldChannelEntries : kChannelCount);
     recountChannels();
@@ -232,13 +244,23 @@ std::vector<std::uint8_t> KORVARaceDoc::encode() {
 }
 
 void KORVARaceDoc::loadBytes(const std::vector<std::uint8_t>& bytes) {
+    // Zeros read as the oldest layout of an empty race; a real file never is all zeros.
+    if (!bytes.empty() && std::all_of(bytes.begin(), bytes.end(), [](auto b) { return b == 0; })) {
+        throw ArchiveError(0, "data, but every byte is zero");
+    }
     Archive ar(services_.clock, bytes);
     Serialize(ar);
-    services_.raceFileName = storedRaceFileName;
+    services_.raceFileName = cp1252ToUtf8(storedRaceFileName);
+    unreadBytes_ = ar.remaining();
+    unreadOriginal_.clear();
+    backupPath_.clear();
+    // Saving would drop what this program does not read; the original is kept until then.
+    if (unreadBytes_ > 0) unreadOriginal_ = bytes;
 }
 
 void KORVARaceDoc::loadFile(const std::string& path) {
     loadBytes(readWholeFile(path));
+    if (unreadBytes_ > 0) backupPath_ = path + ".bak";
     pathName_ = path;
     raceFolder = folderOf(path);
     services_.raceFileName = lastComponent(path);
@@ -250,22 +272,29 @@ bool KORVARaceDoc::openDocument(const std::string& path) {
     const std::string previousName = services_.raceFileName;
     try {
         loadFile(path);
-        return true;
     } catch (const NewerVersionError& e) {
         services_.raceFileName = previousName;
         showError(services_.ui, str::kNewerFile, e.fileKind(), e.fileKind());
         services_.endProgram();
-    } catch (const std::exception& e) {
+        return false;
+    } catch (...) {
         services_.raceFileName = previousName;
-        showError(services_.ui, str::kOpenFailed, path, std::string(e.what()));
+        showUtf8Message(services_.ui, str::kOpenFailed, Icon::Error, Buttons::Ok, Answer::Ok, path,
+                        loadFailureText(FileKind::Race));
+        return false;
     }
-    return false;
+    if (unreadBytes_ > 0) {
+        showUtf8Message(services_.ui, str::kTrailingBytes, Icon::Warning, Buttons::Ok, Answer::Ok,
+                        path, unreadBytes_, backupPath_);
+    }
+    return true;
 }
 
 void KORVARaceDoc::writeFile(const std::string& path) {
     const std::string previousName = services_.raceFileName;
     services_.raceFileName = lastComponent(path);
     try {
+        keepUnreadOriginal();
         writeFileAtomically(path, encode());
     } catch (...) {
         services_.raceFileName = previousName;
@@ -274,6 +303,8 @@ void KORVARaceDoc::writeFile(const std::string& path) {
     pathName_ = path;
     raceFolder = folderOf(path);
     modified_ = false;
+    // The reminder counts changes not yet on disk, whichever way the race was saved.
+    changeCount = 0;
 }
 
 bool KORVARaceDoc::saveDocument(const std::string& path) {
@@ -281,9 +312,22 @@ bool KORVARaceDoc::saveDocument(const std::string& path) {
         writeFile(path);
         return true;
     } catch (const std::exception& e) {
-        showError(services_.ui, str::kSaveFailed, path, std::string(e.what()));
+        showUtf8Message(services_.ui, str::kSaveFailed, Icon::Error, Buttons::Ok, Answer::Ok, path,
+                        std::string(e.what()));
         return false;
     }
+}
+
+void KORVARaceDoc::keepUnreadOriginal() {
+    if (unreadOriginal_.empty() || backupPath_.empty()) return;
+    try {
+        writeFileAtomically(backupPath_, unreadOriginal_);
+    } catch (const FileError& e) {
+        throw FileError("Cannot keep the original file as " + backupPath_ + " first: " + e.what());
+    }
+    // Once: later saves have nothing more to keep.
+    unreadOriginal_.clear();
+    unreadOriginal_.shrink_to_fit();
 }
 
 void KORVARaceDoc::noteChange() {

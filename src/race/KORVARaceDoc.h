@@ -68,12 +68,15 @@ public:
     std::int32_t viewMenuId = 0;         // runtime
     std::int32_t viewAllId = 0;          // runtime
     std::int32_t currentSelection = -1;  // runtime: the selected pilot number
-    std::int32_t changeCount = 0;        // runtime
+    std::int32_t changeCount = 0;        // runtime: changes since the last save or reminder
     std::uint32_t printOptions = 16;     // runtime
     std::int32_t bracketFilter = -1;     // runtime: the list windows' shared filter
     // Runtime: when each bracket's heat sheets were last printed (0 = not in this session).
     // Heat cards leave their mark in the bracket's lock; sheets leave none in the file.
     PerBracket<Timestamp> heatSheetsPrintedAt{};
+    // Runtime: when each bracket's heat cards were last printed in this session; heats
+    // touched since then have changed cards.
+    PerBracket<Timestamp> heatCardsPrintedAt{};
     PilotArray pilots;
     PlaneArray planes;
     std::string raceFolder;  // runtime
@@ -89,11 +92,16 @@ public:
     void Serialize(Archive& ar);
     std::vector<std::uint8_t> encode();
     // Reads a whole race file into this (new) document. Throws FileError, ArchiveError or
-    // NewerVersionError; a document that threw is half-read and must be discarded.
+    // NewerVersionError; a document that threw is half-read and must be discarded. A file
+    // that is all zeros is damaged. Bytes after the race are counted (unreadBytes), and the
+    // first save after such a load keeps the file as it was beside it (backupPath).
     void loadFile(const std::string& path);
     void loadBytes(const std::vector<std::uint8_t>& bytes);
-    // Opens from a path, telling the user of a failure; false when nothing was opened.
-    // A file from a newer version shows message 264 and ends the program.
+    std::size_t unreadBytes() const { return unreadBytes_; }
+    const std::string& backupPath() const { return backupPath_; }
+    // Opens from a path, telling the user of a failure, and warning of bytes after the race;
+    // false when nothing was opened. A file from a newer version shows message 264 and ends
+    // the program.
     bool openDocument(const std::string& path);
     // Saves atomically; tells the user and returns false on failure.
     bool saveDocument(const std::string& path);
@@ -131,10 +139,15 @@ public:
 
 private:
     void serializeHeader(Archive& ar, int& fileVersion);
+    // Writes the file as loaded to backupPath, once, when it held bytes after the race.
+    void keepUnreadOriginal();
 
     RaceServices& services_;
     std::string pathName_;
     bool modified_ = false;
+    std::size_t unreadBytes_ = 0;
+    std::vector<std::uint8_t> unreadOriginal_;
+    std::string backupPath_;
 };
 
 }  // namespace korva

@@ -12,7 +12,8 @@ constexpr std::size_t kMinTaggedBytes = 2;
 }
 
 KORVAHeat& KORVARound::addHeat(std::unique_ptr<KORVAHeat> heat, Timestamp now) {
-    ++heatCount;
+    // Counted from the list, never from the stored count: no overflow, no number twice.
+    heatCount = countOf(heats) + 1;
     heat->heatNumber = heatCount;
     heat->round = this;
     heat->touch(now);
@@ -28,7 +29,7 @@ KORVAHeat* KORVARound::heatAt(int index) const {
 void KORVARound::removeLastHeat() {
     if (heats.empty()) return;
     heats.pop_back();
-    --heatCount;
+    heatCount = countOf(heats);
 }
 
 int KORVARound::heatIndexOf(std::int32_t pilot) const {
@@ -132,6 +133,8 @@ void KORVARound::Serialize(Archive& ar) {
         heat->round = this;
         heats.push_back(std::move(heat));
     }
+    // A damaged count would number the next heat wrongly; the list is what counts.
+    heatCount = countOf(heats);
 }
 
 }  // namespace korva

@@ -1,7 +1,9 @@
 #pragma once
 // One round of a bracket's matrix: its heats in heat order.
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -10,6 +12,14 @@
 namespace korva {
 
 class KORVAMatrix;
+
+// The number of elements of a list as a stored count; one below the largest count, so that
+// the number of the next element still fits.
+template <typename List>
+std::int32_t countOf(const List& list) {
+    constexpr auto kMost = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max() - 1);
+    return static_cast<std::int32_t>(std::min(list.size(), kMost));
+}
 
 class KORVARound {
 public:

@@ -64,8 +64,13 @@ bool deletePilot(KORVARaceDoc& doc, RegistrationForms& forms, std::int32_t pilot
     if (!askYesNo(doc.services().ui, msg::kDeleteNote, Icon::Warning, Answer::No)) return false;
     DeletePilotForm form;
     form.title = std::string(text(str::kDeletePilotTitle));
-    form.text = cformat(text(msg::kDeleteConfirm), pilot->firstName, pilot->middleInitial,
-                        pilot->lastName, pilotNumber, doc.classNameOf(pilot->classIndex));
+    // Without a middle initial the last name moves up a place, so that no double blank
+    // shows between the names.
+    const bool initial = !pilot->middleInitial.empty();
+    form.text = cformat(text(msg::kDeleteConfirm), pilot->firstName,
+                        initial ? pilot->middleInitial : pilot->lastName,
+                        initial ? pilot->lastName : std::string(), pilotNumber,
+                        doc.classNameOf(pilot->classIndex));
     form.pilotNumber = pilotNumber;
     if (!forms.deletePilotForm(form)) return false;
     removePilot(doc, pilotNumber);

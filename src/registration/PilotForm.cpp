@@ -5,7 +5,11 @@
 
 #include "race/KORVAPilotMaster.h"
 #include "race/KORVARaceDoc.h"
+#include "race/RaceTextCheck.h"
+#include "race/TextCodec.h"
 #include "registration/RegistrationMessages.h"
+#include "ui/Strings.h"
+#include "ui/Messages.h"
 
 namespace korva {
 
@@ -32,8 +36,35 @@ constexpr TextField kPersonalTexts[] = {
     {&PilotForm::pager, &KORVAPilot::pager},
 };
 
+// Every text of the form with the label and field name a refusal shows, in form order.
+struct TypedField {
+    std::string PilotForm::*field;
+    const char* name;
+    int labelId;
+};
+
+constexpr TypedField kTypedFields[] = {
+    {&PilotForm::pilotId, pilotfield::kPilotId, str::kPilotIdLabel},
+    {&PilotForm::associationNumber, "associationNumber", str::kAssociationLabel},
+    {&PilotForm::firstName, pilotfield::kFirstName, msg::kFirstName},
+    {&PilotForm::middleInitial, pilotfield::kMiddleInitial, str::kMiddleInitialLabel},
+    {&PilotForm::lastName, pilotfield::kLastName, msg::kLastName},
+    {&PilotForm::address, "address", str::kAddressLabel},
+    {&PilotForm::city, "city", str::kCityLabel},
+    {&PilotForm::state, "state", str::kStateLabel},
+    {&PilotForm::postalCode, "postalCode", str::kPostalCodeLabel},
+    {&PilotForm::phoneDay, "phoneDay", str::kPhoneDayLabel},
+    {&PilotForm::phoneNight, "phoneNight", str::kPhoneNightLabel},
+    {&PilotForm::phoneCell, "phoneCell", str::kPhoneCellLabel},
+    {&PilotForm::email, "email", str::kEmailLabel},
+    {&PilotForm::pager, "pager", str::kPagerLabel},
+    {&PilotForm::category, "category", str::kCategoryLabel},
+};
+
 void copyPersonalTexts(const KORVAPilot& from, PilotForm& to) {
-    for (const auto& [formField, pilotField] : kPersonalTexts) to.*formField = from.*pilotField;
+    for (const auto& [formField, pilotField] : kPersonalTexts) {
+        to.*formField = cp1252ToUtf8(from.*pilotField);
+    }
 }
 
 const KORVAPilot* findInMaster(const KORVAPilotMaster& master, const std::string& pilotId) {
@@ -47,10 +78,10 @@ const KORVAPilot* findInMaster(const KORVAPilotMaster& master, const std::string
 
 PilotForm pilotFormFrom(const KORVAPilot& pilot) {
     PilotForm f;
-    f.pilotId = pilot.pilotId;
+    f.pilotId = cp1252ToUtf8(pilot.pilotId);
     copyPersonalTexts(pilot, f);
     f.lane1Affinity = pilot.lane1Affinity != 0;
-    f.category = pilot.category;
+    f.category = cp1252ToUtf8(pilot.category);
     f.pilotNumber = pilot.pilotNumber;
     f.channel = pilot.channel;
     f.buddy = pilot.buddy;
@@ -63,10 +94,12 @@ PilotForm pilotFormFrom(const KORVAPilot& pilot) {
 }
 
 void applyPilotForm(const PilotForm& form, KORVAPilot& pilot, Timestamp now) {
-    pilot.pilotId = form.pilotId;
-    for (const auto& [formField, pilotField] : kPersonalTexts) pilot.*pilotField = form.*formField;
+    pilot.pilotId = utf8ToCp1252(form.pilotId);
+    for (const auto& [formField, pilotField] : kPersonalTexts) {
+        pilot.*pilotField = utf8ToCp1252(form.*formField);
+    }
     pilot.lane1Affinity = form.lane1Affinity ? 1 : 0;
-    pilot.category = form.category;
+    pilot.category = utf8ToCp1252(form.category);
     pilot.channel = form.channel;
     pilot.buddy = form.buddy;
     if (form.classIndex != pilot.classIndex) pilot.setClass(form.classIndex, now);
@@ -100,9 +133,9 @@ std::vector<std::string> masterPilotIds(const KORVAPilotMaster& master) {
 }
 
 bool fillFromMaster(PilotForm& form, const KORVAPilotMaster& master, const std::string& pilotId) {
-    const KORVAPilot* record = findInMaster(master, pilotId);
+    const KORVAPilot* record = findInMaster(master, utf8ToCp1252(pilotId));
     if (!record) return false;
-    form.pilotId = record->pilotId;
+    form.pilotId = cp1252ToUtf8(record->pilotId);
     copyPersonalTexts(*record, form);
     return true;
 }
@@ -114,25 +147,37 @@ FormCheck checkPilotForm(PilotForm& form, const PilotFormSetup& setup, Interacti
     form.middleInitial = upperCased(form.middleInitial);
     form.associationNumber = upperCased(form.associationNumber);
 
-    // In the order of the fields on the form, so the first faulty one is named.
-    if (!checkLength(ui, form.pilotId, KORVAPilot::kMaxPilotId)) {
+    // Nothing the race file cannot hold gets as far as a pilot.
+    for (const TypedField& f : kTypedFields) {
+        if (!checkRaceText(ui, form.*f.field, f.labelId)) return FormCheck::retry(f.name);
+    }
+    // In the order of the fields on the form, so the first faulty one is named; lengths are
+    // those of the stored text, one byte a character.
+    if (!checkLength(ui, utf8ToCp1252(form.pilotId), KORVAPilot::kMaxPilotId)) {
         return FormCheck::retry(pilotfield::kPilotId);
     }
     if (!checkNotEmpty(ui, form.firstName, msg::kFirstName)) {
         return FormCheck::retry(pilotfield::kFirstName);
     }
-    if (!checkLength(ui, form.middleInitial, KORVAPilot::kMaxMiddleInitial)) {
+    if (!checkLength(ui, utf8ToCp1252(form.middleInitial), KORVAPilot::kMaxMiddleInitial)) {
         return FormCheck::retry(pilotfield::kMiddleInitial);
     }
     if (!checkNotEmpty(ui, form.lastName, msg::kLastName)) {
         return FormCheck::retry(pilotfield::kLastName);
     }
-    if (!checkRange(ui, form.classIndex, -1, kLastClassIndex)) {
+    if (!checkRange(ui, form.classIndex, -1, kLastClassIndex, msg::kClassLabel)) {
         return FormCheck::retry(pilotfield::kClass);
     }
+    // The buddy's range is the class's: without a class it would read "between 0 and 0".
     const int bracket = bracketOfClass(form.classIndex);
+    if (bracket < 0 && form.buddy != 0) {
+        showError(ui, msg::kNoClass);
+        return FormCheck::retry(pilotfield::kClass);
+    }
     const int buddyMax = bracket < 0 ? 0 : setup.buddyMax[static_cast<std::size_t>(bracket)];
-    if (!checkRange(ui, form.buddy, 0, buddyMax)) return FormCheck::retry(pilotfield::kBuddy);
+    if (!checkRange(ui, form.buddy, 0, buddyMax, msg::kBuddyLabel)) {
+        return FormCheck::retry(pilotfield::kBuddy);
+    }
     return FormCheck::accept();
 }
 

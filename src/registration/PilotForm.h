@@ -16,6 +16,7 @@ class KORVAPilot;
 class KORVAPilotMaster;
 class KORVARaceDoc;
 
+// Texts are as typed (UTF-8); they become race text once the check has accepted them.
 struct PilotForm {
     std::string pilotId;
     std::string associationNumber;
@@ -52,6 +53,7 @@ inline constexpr const char* kLastName = "lastName";
 inline constexpr const char* kBuddy = "buddy";
 inline constexpr const char* kClass = "class";
 inline constexpr const char* kChannel = "channel";
+inline constexpr const char* kActive = "active";
 }  // namespace pilotfield
 
 // What the dialog needs besides the fields.
@@ -74,12 +76,12 @@ PilotFormSetup pilotFormSetup(const KORVARaceDoc& doc, const std::string& title)
 
 // The master file's pilot IDs, sorted, each once, without empty ones.
 std::vector<std::string> masterPilotIds(const KORVAPilotMaster& master);
-// Choosing an ID of the master file fills the personal fields from that record; the race
-// fields stay as the user set them. False when the master file has no such ID.
+// Choosing an ID of the master file (as typed) fills the personal fields from that record;
+// the race fields stay as the user set them. False when the master file has no such ID.
 bool fillFromMaster(PilotForm& form, const KORVAPilotMaster& master, const std::string& pilotId);
 
 // Trims the texts, upper-cases the middle initial and association number, and refuses
-// empty names, over-long texts and numbers out of range with the platform's messages.
+// characters a race file cannot hold, empty names, over-long texts and numbers out of range.
 FormCheck checkPilotForm(PilotForm& form, const PilotFormSetup& setup, Interaction& ui);
 
 }  // namespace korva

@@ -12,15 +12,6 @@ namespace korva {
 
 namespace {
 
-constexpr const char* kUnknownPlane = "Unknown";
-
-bool samePersonDifferentId(const KORVAPilot& pilot, const KORVAPilot& entry) {
-    if (pilot.pilotId == entry.pilotId) return false;
-    KORVAPilot probe = entry;
-    probe.pilotId = pilot.pilotId;
-    return probe.sameDataOnFile(pilot);
-}
-
 // The race data of the entry taken over by the pilot already registered under another ID.
 void mergeInto(KORVARaceDoc& doc, KORVAPilot& pilot, const KORVAPilot& entry) {
     const KORVAPilot before = pilot;
@@ -67,20 +58,8 @@ KORVAPilot* takeOverDuplicates(KORVARaceDoc& doc, const KORVAPilot& entry) {
 }
 
 KORVAPilot& appendPilot(KORVARaceDoc& doc, const KORVAPilot& entry) {
-    auto pilot = std::make_unique<KORVAPilot>(entry);
-    auto plane = std::make_unique<KORVAPlane>();
-    plane->planeNumber = static_cast<std::int32_t>(doc.planes.size()) + 1;
-    plane->type = kUnknownPlane;
-    plane->mainColor = kUnknownPlane;
-    plane->engine = kUnknownPlane;
-    plane->pilotNumber = pilot->pilotNumber;
-    plane->backup = 0;
-    plane->safetyChecked = doc.fastRegistration ? 1 : 0;
-    pilot->addPlane(plane->planeNumber, doc.services().ui);
-    doc.pilots.push_back(std::move(pilot));
-    doc.planes.push_back(std::move(plane));
+    KORVAPilot& added = appendPilotWithPlane(doc, entry, doc.fastRegistration != 0);
     flagBracketChanged(doc, entry.bracket);
-    KORVAPilot& added = *doc.pilots.back();
     linkBuddy(doc, added, 0);
     return added;
 }

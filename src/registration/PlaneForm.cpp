@@ -3,6 +3,10 @@
 #include <algorithm>
 
 #include "race/KORVARaceDoc.h"
+#include "race/RaceTextCheck.h"
+#include "race/TextCodec.h"
+#include "ui/Strings.h"
+#include "registration/RegistrationMessages.h"
 
 namespace korva {
 
@@ -22,9 +26,9 @@ std::vector<std::string> distinctValues(const PlaneArray& planes, std::string KO
 
 PlaneForm planeFormFrom(const KORVAPlane& plane) {
     PlaneForm f;
-    f.type = plane.type;
-    f.mainColor = plane.mainColor;
-    f.engine = plane.engine;
+    f.type = cp1252ToUtf8(plane.type);
+    f.mainColor = cp1252ToUtf8(plane.mainColor);
+    f.engine = cp1252ToUtf8(plane.engine);
     f.pilotNumber = plane.pilotNumber;
     f.safetyChecked = plane.safetyChecked != 0;
     f.backup = plane.backup != 0;
@@ -32,9 +36,9 @@ PlaneForm planeFormFrom(const KORVAPlane& plane) {
 }
 
 void applyPlaneForm(const PlaneForm& form, KORVAPlane& plane) {
-    plane.type = form.type;
-    plane.mainColor = form.mainColor;
-    plane.engine = form.engine;
+    plane.type = utf8ToCp1252(form.type);
+    plane.mainColor = utf8ToCp1252(form.mainColor);
+    plane.engine = utf8ToCp1252(form.engine);
     plane.pilotNumber = form.pilotNumber;
     plane.safetyChecked = form.safetyChecked ? 1 : 0;
     plane.backup = form.backup ? 1 : 0;
@@ -55,7 +59,15 @@ FormCheck checkPlaneForm(PlaneForm& form, const PlaneFormSetup& setup, Interacti
     trimInPlace(form.type);
     trimInPlace(form.mainColor);
     trimInPlace(form.engine);
-    if (!checkRange(ui, form.pilotNumber, 1, setup.pilotNumberMax)) {
+    if (!checkRaceText(ui, form.type, str::kPlaneTypeLabel))
+        return FormCheck::retry(planefield::kType);
+    if (!checkRaceText(ui, form.mainColor, str::kMainColorLabel)) {
+        return FormCheck::retry(planefield::kMainColor);
+    }
+    if (!checkRaceText(ui, form.engine, str::kEngineLabel)) {
+        return FormCheck::retry(planefield::kEngine);
+    }
+    if (!checkRange(ui, form.pilotNumber, 1, setup.pilotNumberMax, msg::kPilotNumberLabel)) {
         return FormCheck::retry(planefield::kPilotNumber);
     }
     return FormCheck::accept();

@@ -36,7 +36,8 @@ void detachPlane(KORVAPilot& owner, std::int32_t planeNumber) {
     owner.planeCount = kept;
 }
 
-// Shows the plane form until `accept` takes an entry that passed the form's checks.
+// Shows the plane form until `accept` takes an entry that passed the form's checks; a
+// refused entry comes back with the refused field focused.
 template <typename Accept>
 std::optional<PlaneForm> editPlane(KORVARaceDoc& doc, RegistrationForms& forms, PlaneForm form,
                                    int titleId, Accept accept) {
@@ -45,9 +46,10 @@ std::optional<PlaneForm> editPlane(KORVARaceDoc& doc, RegistrationForms& forms, 
         std::optional<PlaneForm> result = forms.planeForm(form, setup);
         if (!result) return std::nullopt;
         form = *result;
-        const FormCheck check = checkPlaneForm(form, setup, doc.services().ui);
+        FormCheck check = checkPlaneForm(form, setup, doc.services().ui);
+        if (check.accepted) check = accept(form);
         setup.focus = check.focus;
-        if (check.accepted && accept(form)) return form;
+        if (check.accepted) return form;
     }
 }
 
@@ -63,9 +65,12 @@ bool registerPlane(KORVARaceDoc& doc, RegistrationForms& forms, std::int32_t pil
             owner = doc.pilotByNumber(f.pilotNumber);
             if (!owner) {
                 showError(ui, msg::kNoSuchPilotForPlane, f.pilotNumber);
-                return false;
+                return FormCheck::retry(planefield::kPilotNumber);
             }
-            return roomForPlane(doc, *owner, f.backup, 0);
+            if (!roomForPlane(doc, *owner, f.backup, 0)) {
+                return FormCheck::retry(planefield::kBackup);
+            }
+            return FormCheck::accept();
         });
     if (!entry) return false;
     auto plane = std::make_unique<KORVAPlane>();
@@ -86,19 +91,22 @@ bool modifyPlane(KORVARaceDoc& doc, RegistrationForms& forms, std::int32_t plane
     const auto entry =
         editPlane(doc, forms, before, msg::kModifyPlaneTitle, [&](const PlaneForm& f) {
             unchanged = f == before;
-            if (unchanged) return true;
+            if (unchanged) return FormCheck::accept();
             KORVAPilot* owner = doc.pilotByNumber(f.pilotNumber);
             if (!owner) {
                 showError(ui, msg::kNoSuchPilotChanged);
-                return false;
+                return FormCheck::retry(planefield::kPilotNumber);
             }
             // A plane handed to another pilot is checked against and attached to that pilot.
             const bool moved = f.pilotNumber != before.pilotNumber;
             if ((f.backup != before.backup || moved) &&
                 !roomForPlane(doc, *owner, f.backup, planeNumber)) {
-                return false;
+                return FormCheck::retry(planefield::kBackup);
             }
-            return !moved || owner->addPlane(planeNumber, ui);
+            if (moved && !owner->addPlane(planeNumber, ui)) {
+                return FormCheck::retry(planefield::kPilotNumber);
+            }
+            return FormCheck::accept();
         });
     if (!entry || unchanged) return false;
     if (entry->pilotNumber != before.pilotNumber) {

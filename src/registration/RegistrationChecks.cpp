@@ -1,19 +1,13 @@
 #include "registration/RegistrationChecks.h"
 
 #include "race/KORVARaceDoc.h"
+#include "registration/PilotForm.h"
 #include "registration/RegistrationMessages.h"
 #include "ui/Messages.h"
 
 namespace korva {
 
 namespace {
-
-constexpr int kLow50MHz = 0;
-constexpr int kHigh50MHz = 9;
-constexpr int kLow72MHz = 11;
-constexpr int kHigh72MHz = 60;
-constexpr int kLowPseudo = kPseudoChannel;
-constexpr int kHighPseudo = kChannelCount - 1;
 
 // Another race pilot carrying the ID in the bracket. An empty ID is no ID: it never
 // matches, so pilots without one can be registered side by side.
@@ -114,9 +108,7 @@ int activePilotsOnChannel(const KORVARaceDoc& doc, int bracket, int channel, std
 
 bool validateChannel(Interaction& ui, int channel, bool confirm) {
     if (channel >= kLow72MHz && channel <= kHigh72MHz) return true;
-    const bool band50 = channel >= kLow50MHz && channel <= kHigh50MHz;
-    const bool pseudo = channel >= kLowPseudo && channel <= kHighPseudo;
-    if (!band50 && !pseudo) {
+    if (!channelInBands(channel)) {
         showError(ui, msg::kChannelRange, kLow50MHz, kHigh50MHz, kLow72MHz, kHigh72MHz, kLowPseudo,
                   kHighPseudo);
         return false;
@@ -132,9 +124,9 @@ bool validateBuddy(const KORVARaceDoc& doc, const KORVAPilot& pilot) {
         return false;
     }
     const KORVAPilot* buddy = doc.pilotByNumber(number);
+    // Numbers have gaps once a pilot is deleted: typing one of them is an ordinary slip.
     if (!buddy) {
-        showError(ui, msg::kProgramBug, "ValidateBuddyNumber",
-                  cformat(text(msg::kTextAndNumber), "BuddyPilotNotFound Number=", number));
+        showError(ui, msg::kNoPilotWithNumber, number);
         return false;
     }
     if (buddy->bracket != pilot.bracket) {
@@ -152,19 +144,21 @@ bool validateBuddy(const KORVARaceDoc& doc, const KORVAPilot& pilot) {
     return true;
 }
 
-bool validateNewPilot(KORVARaceDoc& doc, const KORVAPilot& entry) {
+FormCheck validateNewPilot(KORVARaceDoc& doc, const KORVAPilot& entry) {
+    using pilotfield::kPilotId;
     Interaction& ui = doc.services().ui;
     if (entry.bracket < 0) {
         showError(ui, msg::kNoClass);
-        return false;
+        return FormCheck::retry(pilotfield::kClass);
     }
     if (!entry.active && showMessage(ui, msg::kNotActive, Icon::Warning, Buttons::OkCancel,
                                      Answer::Ok) == Answer::Cancel) {
-        return false;
+        return FormCheck::retry(pilotfield::kActive);
     }
-    if (!validateChannel(ui, entry.channel, true)) return false;
-    if (!withinChannelLimit(doc, entry)) return false;
-    if (!refuseSameIdInBracket(doc, entry)) return false;
+    if (!validateChannel(ui, entry.channel, true) || !withinChannelLimit(doc, entry)) {
+        return FormCheck::retry(pilotfield::kChannel);
+    }
+    if (!refuseSameIdInBracket(doc, entry)) return FormCheck::retry(kPilotId);
     for (const auto& p : doc.pilots) {
         if (entry.pilotId.empty() || p->pilotId != entry.pilotId || p->bracket == entry.bracket) {
             continue;
@@ -172,29 +166,43 @@ bool validateNewPilot(KORVARaceDoc& doc, const KORVAPilot& entry) {
         if (!askYesNo(ui, msg::kIdInOtherClass, Icon::Question, Answer::Yes, entry.pilotId,
                       p->fullName(), doc.classNameOf(p->classIndex),
                       doc.classNameOf(entry.classIndex))) {
-            return false;
+            return FormCheck::retry(kPilotId);
         }
     }
-    return entry.buddy <= 0 || validateBuddy(doc, entry);
+    if (entry.buddy > 0 && !validateBuddy(doc, entry)) return FormCheck::retry(pilotfield::kBuddy);
+    return FormCheck::accept();
 }
 
-bool validateChangedPilot(KORVARaceDoc& doc, const KORVAPilot& entry, const KORVAPilot& before) {
+FormCheck validateChangedPilot(KORVARaceDoc& doc, const KORVAPilot& entry,
+                               const KORVAPilot& before) {
+    const bool bracketChanged = entry.bracket != before.bracket;
+    const bool channelChanged = entry.channel != before.channel;
     // A pilot without a class would drop out of every list.
     if (entry.bracket < 0 && before.bracket >= 0) {
         showError(doc.services().ui, msg::kNoClass);
-        return false;
+        return FormCheck::retry(pilotfield::kClass);
     }
-    const bool bracketChanged = entry.bracket != before.bracket;
-    const bool channelChanged = entry.channel != before.channel;
     if (bracketChanged || entry.pilotId != before.pilotId) {
-        if (!refuseSameIdInBracket(doc, entry)) return false;
+        // The ID is what clashes, unless only the class moved it into the clash.
+        const char* field =
+            entry.pilotId != before.pilotId ? pilotfield::kPilotId : pilotfield::kClass;
+        if (!refuseSameIdInBracket(doc, entry)) return FormCheck::retry(field);
     }
-    if (bracketChanged && !confirmClassChange(doc, entry, before)) return false;
+    if (bracketChanged && !confirmClassChange(doc, entry, before)) {
+        return FormCheck::retry(pilotfield::kClass);
+    }
     // A pilot moving into another bracket takes a place on its channel there as well.
-    if ((channelChanged || bracketChanged) && !withinChannelLimit(doc, entry)) return false;
-    if (channelChanged && !validateChannel(doc.services().ui, entry.channel, true)) return false;
-    if (entry.buddy > 0 && !validateBuddy(doc, entry)) return false;
-    return !channelChanged || confirmChannelTasks(doc, entry, before);
+    if ((channelChanged || bracketChanged) && !withinChannelLimit(doc, entry)) {
+        return FormCheck::retry(pilotfield::kChannel);
+    }
+    if (channelChanged && !validateChannel(doc.services().ui, entry.channel, true)) {
+        return FormCheck::retry(pilotfield::kChannel);
+    }
+    if (entry.buddy > 0 && !validateBuddy(doc, entry)) return FormCheck::retry(pilotfield::kBuddy);
+    if (channelChanged && !confirmChannelTasks(doc, entry, before)) {
+        return FormCheck::retry(pilotfield::kChannel);
+    }
+    return FormCheck::accept();
 }
 
 }  // namespace korva

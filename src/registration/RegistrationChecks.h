@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "ui/FormChecks.h"
+
 namespace korva {
 
 class Interaction;
@@ -17,8 +19,10 @@ bool validateChannel(Interaction& ui, int channel, bool confirm);
 // (linkBuddy), so that a later refusal leaves the other pilot as it was.
 bool validateBuddy(const KORVARaceDoc& doc, const KORVAPilot& pilot);
 
-bool validateNewPilot(KORVARaceDoc& doc, const KORVAPilot& entry);
-bool validateChangedPilot(KORVARaceDoc& doc, const KORVAPilot& entry, const KORVAPilot& before);
+// Accepted, or refused with the pilot form's field that has to change (pilotfield names).
+FormCheck validateNewPilot(KORVARaceDoc& doc, const KORVAPilot& entry);
+FormCheck validateChangedPilot(KORVARaceDoc& doc, const KORVAPilot& entry,
+                               const KORVAPilot& before);
 
 // Active, not disqualified pilots of the bracket on the channel, leaving one number out.
 int activePilotsOnChannel(const KORVARaceDoc& doc, int bracket, int channel, std::int32_t except);

@@ -41,5 +41,9 @@ inline constexpr int kClassChangeRacing = 294;
 inline constexpr int kClassChangeMatrix = 295;
 inline constexpr int kFirstName = 61206;
 inline constexpr int kLastName = 61207;
+inline constexpr int kNoPilotWithNumber = 70401;
+inline constexpr int kBuddyLabel = 70402;
+inline constexpr int kClassLabel = 70403;
+inline constexpr int kPilotNumberLabel = 70404;
 
 }  // namespace korva::msg

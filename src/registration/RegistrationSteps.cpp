@@ -6,9 +6,9 @@
 
 namespace korva {
 
-std::optional<KORVAPilot> editPilotEntry(KORVARaceDoc& doc, RegistrationForms& forms,
-                                         const KORVAPilot& base, int titleId,
-                                         const std::function<bool(const KORVAPilot&)>& accept) {
+std::optional<KORVAPilot> editPilotEntry(
+    KORVARaceDoc& doc, RegistrationForms& forms, const KORVAPilot& base, int titleId,
+    const std::function<FormCheck(const KORVAPilot&)>& accept) {
     const RaceServices& services = doc.services();
     PilotForm form = pilotFormFrom(base);
     PilotFormSetup setup = pilotFormSetup(doc, std::string(text(titleId)));
@@ -22,7 +22,9 @@ std::optional<KORVAPilot> editPilotEntry(KORVARaceDoc& doc, RegistrationForms& f
         KORVAPilot entry = base;
         const Timestamp now = services.clock.now();
         applyPilotForm(form, entry, now);
-        if (!accept(entry)) continue;
+        const FormCheck verdict = accept(entry);
+        setup.focus = verdict.focus;
+        if (!verdict.accepted) continue;
         // Stamped only now, so that an entry without changes still equals the pilot.
         if (!entry.sameRecord(base)) entry.modifiedAt = now;
         return entry;
@@ -41,6 +43,30 @@ void linkBuddy(KORVARaceDoc& doc, KORVAPilot& pilot, std::int32_t formerBuddy) {
         return;
     }
     buddy->buddy = pilot.pilotNumber;
+}
+
+bool samePersonDifferentId(const KORVAPilot& pilot, const KORVAPilot& entry) {
+    if (pilot.pilotId == entry.pilotId) return false;
+    KORVAPilot probe = entry;
+    probe.pilotId = pilot.pilotId;
+    return probe.sameDataOnFile(pilot);
+}
+
+KORVAPilot& appendPilotWithPlane(KORVARaceDoc& doc, const KORVAPilot& entry, bool safetyChecked) {
+    static constexpr const char* kUnknownPlane = "Unknown";
+    auto pilot = std::make_unique<KORVAPilot>(entry);
+    auto plane = std::make_unique<KORVAPlane>();
+    plane->planeNumber = static_cast<std::int32_t>(doc.planes.size()) + 1;
+    plane->type = kUnknownPlane;
+    plane->mainColor = kUnknownPlane;
+    plane->engine = kUnknownPlane;
+    plane->pilotNumber = pilot->pilotNumber;
+    plane->backup = 0;
+    plane->safetyChecked = safetyChecked ? 1 : 0;
+    pilot->addPlane(plane->planeNumber, doc.services().ui);
+    doc.pilots.push_back(std::move(pilot));
+    doc.planes.push_back(std::move(plane));
+    return *doc.pilots.back();
 }
 
 void flagBracketChanged(KORVARaceDoc& doc, int bracket) {

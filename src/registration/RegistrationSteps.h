@@ -7,6 +7,7 @@
 #include <string>
 
 #include "race/KORVAPilot.h"
+#include "ui/FormChecks.h"
 
 namespace korva {
 
@@ -15,15 +16,21 @@ class KORVARaceDoc;
 class RegistrationForms;
 
 // Shows the pilot form, starting from `base`, until an entry passes the form's checks and
-// `accept`, or the user cancels. The entry keeps the number of `base` and is stamped as
-// modified now.
+// `accept`, or the user cancels; a refused entry comes back with the refused field focused.
+// The entry keeps the number of `base` and is stamped as modified now.
 std::optional<KORVAPilot> editPilotEntry(KORVARaceDoc& doc, RegistrationForms& forms,
                                          const KORVAPilot& base, int titleId,
-                                         const std::function<bool(const KORVAPilot&)>& accept);
+                                         const std::function<FormCheck(const KORVAPilot&)>& accept);
 
 // Makes the pilot's buddy point back at the pilot, and frees the former buddy when it
 // pointed at the pilot. A buddy that is the pilot itself or does not exist is dropped.
 void linkBuddy(KORVARaceDoc& doc, KORVAPilot& pilot, std::int32_t formerBuddy);
+
+// Whether the pilot is the entry's person (every personal field alike) under another ID.
+bool samePersonDifferentId(const KORVAPilot& pilot, const KORVAPilot& entry);
+
+// Appends the pilot to the race with a primary plane "Unknown" attached; returns it.
+KORVAPilot& appendPilotWithPlane(KORVARaceDoc& doc, const KORVAPilot& entry, bool safetyChecked);
 
 // Marks the bracket as changed since its matrix was built.
 void flagBracketChanged(KORVARaceDoc& doc, int bracket);

@@ -1,5 +1,6 @@
 #pragma once
-// Where the main window opens, and what is stored when it closes.
+// Where the main window and its pilot, plane and heat windows open, and what is stored
+// when they close.
 
 #include <optional>
 #include <vector>
@@ -31,5 +32,19 @@ std::optional<ScreenRect> mainWindowPlacement(const SettingsStore& settings,
 
 // At close: the rectangle goes to "Windows", and a first start becomes stage 1.
 void storeMainWindowClosed(SettingsStore& settings, const ScreenRect& rect);
+
+// The list windows inside the main window, in the order of their tiles.
+enum class ListWindow { Pilots = 0, Planes = 1, Heats = 2 };
+
+inline constexpr int kMinChildWidth = 200;
+inline constexpr int kMinChildHeight = 120;
+
+// Where a list window opens in the main window's area of `width` x `height` (origin 0,0):
+// where the user left it, when that place still lies in the area; else its tile, so that
+// the three never cover each other: pilots top left, planes top right, heats below both.
+ScreenRect listWindowPlacement(const SettingsStore& settings, ListWindow window, int width,
+                               int height);
+// Kept in "Windows" beside the main window's rectangle.
+void storeListWindowPlace(SettingsStore& settings, ListWindow window, const ScreenRect& rect);
 
 }  // namespace korva

@@ -38,9 +38,9 @@ bool checkLength(Interaction& ui, const std::string& text, std::size_t most) {
     return false;
 }
 
-bool checkRange(Interaction& ui, int value, int low, int high) {
+bool checkRange(Interaction& ui, int value, int low, int high, int labelId) {
     if (value >= low && value <= high) return true;
-    showWarning(ui, str::kEnterIntegerBetween, low, high);
+    showWarning(ui, str::kFieldIntegerBetween, std::string(korva::text(labelId)), low, high);
     return false;
 }
 

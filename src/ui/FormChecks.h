@@ -30,8 +30,9 @@ std::string upperCased(const std::string& text);
 
 // Refuses a text longer than `most` with the platform's length message.
 bool checkLength(Interaction& ui, const std::string& text, std::size_t most);
-// Refuses a number outside low..high with the platform's range message.
-bool checkRange(Interaction& ui, int value, int low, int high);
+// Refuses a number outside low..high with the range message naming the field (the label's
+// string number), so that a form of many numbers says which one is wrong.
+bool checkRange(Interaction& ui, int value, int low, int high, int labelId);
 // Refuses an empty text with "You must enter" and the field's label (a string number).
 bool checkNotEmpty(Interaction& ui, const std::string& text, int labelId);
 

@@ -16,6 +16,9 @@ struct Message {
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
     Answer defaultButton = Answer::Ok;
+    // The text is race text (Windows-1252) unless it shows paths or typed text as the system
+    // and the user give them: then it is UTF-8.
+    bool utf8 = false;
 };
 
 class Interaction {

@@ -8,14 +8,28 @@
 namespace korva {
 
 template <typename... Args>
-Answer showMessage(Interaction& ui, int id, Icon icon, Buttons buttons, Answer defaultButton,
-                   const Args&... args) {
+Message makeMessage(int id, Icon icon, Buttons buttons, Answer defaultButton, const Args&... args) {
     Message m;
     m.id = id;
     m.text = cformat(text(id), args...);
     m.icon = icon;
     m.buttons = buttons;
     m.defaultButton = defaultButton;
+    return m;
+}
+
+template <typename... Args>
+Answer showMessage(Interaction& ui, int id, Icon icon, Buttons buttons, Answer defaultButton,
+                   const Args&... args) {
+    return ui.ask(makeMessage(id, icon, buttons, defaultButton, args...));
+}
+
+// For messages whose arguments are UTF-8 (paths, typed text), not race text.
+template <typename... Args>
+Answer showUtf8Message(Interaction& ui, int id, Icon icon, Buttons buttons, Answer defaultButton,
+                       const Args&... args) {
+    Message m = makeMessage(id, icon, buttons, defaultButton, args...);
+    m.utf8 = true;
     return ui.ask(m);
 }
 

@@ -1,9 +1,12 @@
 #include "views/HeatListRows.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "race/KORVARaceDoc.h"
 #include "ui/Format.h"
+#include "ui/Strings.h"
+#include "views/HeatCardText.h"
 
 namespace korva {
 
@@ -11,6 +14,7 @@ namespace {
 
 constexpr std::size_t kMaxClassBlanks = 31;
 constexpr int kApra9Class = 0;
+constexpr int kChannelConflict = 70411;
 
 }  // namespace
 
@@ -40,13 +44,36 @@ std::string heatSheetLaneText(const KORVAPilot& pilot) {
                                   : cformat("%s %s Ch%d", name, pilot.category, pilot.channel);
 }
 
+std::string laneConflictText(const KORVARaceDoc& doc, const KORVAHeat& heat, std::size_t lane) {
+    // A flown heat is history: only the heats still to come can be put right.
+    if (heat.isComplete() || lane >= heat.lanePilot.size()) return {};
+    const KORVAPilot* pilot = doc.pilotByNumber(heat.lanePilot[lane]);
+    if (!pilot || pilot->channel < 0 || pilot->channel >= kPseudoChannel) return {};
+    std::string others;
+    for (std::size_t l = 0; l < heat.lanePilot.size(); ++l) {
+        const KORVAPilot* other = l == lane ? nullptr : doc.pilotByNumber(heat.lanePilot[l]);
+        if (!other || other->channel != pilot->channel) continue;
+        others += (others.empty() ? "" : " and ") + other->shortName();
+    }
+    if (others.empty()) return {};
+    return cformat(text(kChannelConflict), pilot->channel, others);
+}
+
 std::vector<HeatListRow> heatSheetRows(const KORVARaceDoc& doc, int bracketFilter) {
+    return heatListRows(doc, bracketFilter, HeatListLayout::Sheets);
+}
+
+std::vector<HeatListRow> heatListRows(const KORVARaceDoc& doc, int bracketFilter,
+                                      HeatListLayout layout) {
+    const bool cards = layout == HeatListLayout::Cards;
+    const bool fai = doc.faiClass != 0;
     std::vector<HeatListRow> rows;
     for (int b = 0; b < kBracketCount; ++b) {
         if (bracketFilter != -1 && bracketFilter != b) continue;
         const KORVAMatrix& m = doc.raceMatrix.matrix(b);
         const std::string className = doc.classNameOf(m.ClassCode);
-        int earlierHeats = 0;
+        // Wide enough for any heat number a file may hold.
+        std::int64_t earlierHeats = 0;
         for (std::size_t r = 0; r < m.rounds.size(); ++r) {
             const KORVARound& round = *m.rounds[r];
             for (std::size_t h = 0; h < round.heats.size(); ++h) {
@@ -59,14 +86,16 @@ std::vector<HeatListRow> heatSheetRows(const KORVARaceDoc& doc, int bracketFilte
                 row.roundHeat = roundHeatText(round.roundValue2, heat.heatNumber, className);
                 row.absoluteHeat = std::to_string(heat.heatNumber + earlierHeats);
                 for (std::size_t l = 0; l < row.lanes.size(); ++l) {
-                    if (const KORVAPilot* p = doc.pilotByNumber(heat.lanePilot[l])) {
-                        row.lanes[l] = heatSheetLaneText(*p);
-                    }
+                    const KORVAPilot* p = doc.pilotByNumber(heat.lanePilot[l]);
+                    if (!p) continue;
+                    row.lanes[l] = cards ? heatCardLaneText(heat, l, p->shortName(), fai)
+                                         : heatSheetLaneText(*p);
+                    row.conflicts[l] = laneConflictText(doc, heat, l);
                 }
                 row.complete = heat.isComplete();
                 rows.push_back(std::move(row));
             }
-            earlierHeats += round.heatCount;
+            earlierHeats += static_cast<std::int64_t>(round.heats.size());
         }
     }
     return rows;

@@ -33,6 +33,7 @@ const KORVAPilot* PlaneListRows::owner(const KORVAPlane& plane) const {
 bool PlaneListRows::shows(const KORVAPlane& plane) const {
     const KORVAPilot* pilot = owner(plane);
     if (!pilot || !doc_.bracketUsed(pilot->bracket)) return false;
+    if (uncheckedOnly_ && plane.safetyChecked) return false;
     return filter_ == -1 || (!plane.backup && pilot->bracket == filter_);
 }
 
@@ -51,6 +52,11 @@ void PlaneListRows::setSortColumn(PlaneColumn column) {
 
 void PlaneListRows::setFilter(int bracket) {
     filter_ = bracket;
+    refill();
+}
+
+void PlaneListRows::setUncheckedOnly(bool only) {
+    uncheckedOnly_ = only;
     refill();
 }
 

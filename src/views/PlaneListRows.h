@@ -38,6 +38,9 @@ public:
     // -1 for every bracket; with a bracket set, backup planes are left out. Refills.
     void setFilter(int bracket);
     int filter() const { return filter_; }
+    // Only the planes still waiting for their safety check, the desk's to-do list. Refills.
+    void setUncheckedOnly(bool only);
+    bool uncheckedOnly() const { return uncheckedOnly_; }
 
     const std::vector<const KORVAPlane*>& rows() const { return rows_; }
     // The pilot who owns the plane; none for a plane whose pilot is gone.
@@ -59,6 +62,7 @@ private:
     std::vector<const KORVAPlane*> rows_;
     std::optional<PlaneColumn> sortColumn_;
     int filter_ = -1;
+    bool uncheckedOnly_ = false;
 };
 
 }  // namespace korva

@@ -86,7 +86,9 @@ TEST_F(MainFrame, MenusFollowTheCurrentWindowAndTheClasses) {
     ASSERT_NE(select, nullptr);
     EXPECT_EQ(visibleTexts(select),
               (QStringList{"View all classes", "View 424", "View 426", "View Q40"}));
-    EXPECT_FALSE(frame->commands().action(Cmd::ViewAllClasses)->isEnabled());
+    // The filter shown is checked, not greyed out.
+    EXPECT_TRUE(frame->commands().action(Cmd::ViewAllClasses)->isEnabled());
+    EXPECT_TRUE(frame->commands().action(Cmd::ViewAllClasses)->isChecked());
     screenshot(frame, "main-window-race");
 
     frame->showWindow(WindowKind::Planes);

@@ -39,7 +39,7 @@ TEST(KorvaProgram, ListsEveryCommandAndSaysHowItWasCalledWrongly) {
     };
     std::string out, err;
     ASSERT_EQ(run("--help", out, err), 0) << err;
-    for (const char* command : {"dump", "resave", "matrix"}) {
+    for (const char* command : {"dump", "resave", "matrix", "results", "standings", "finish"}) {
         EXPECT_NE(out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
     }
     EXPECT_EQ(run("", out, err), 2);
@@ -48,6 +48,10 @@ TEST(KorvaProgram, ListsEveryCommandAndSaysHowItWasCalledWrongly) {
     EXPECT_EQ(run("matrix --help", out, err), 0);
     EXPECT_NE(out.find("Usage: korva matrix [OPTIONS] FILE"), std::string::npos) << out;
     EXPECT_NE(out.find("--answer ID=ANSWER"), std::string::npos) << out;
+    EXPECT_EQ(run("results --help", out, err), 0);
+    for (const char* id : {"70125", "70129", "70130", "70131"}) {
+        EXPECT_NE(out.find(std::string("\n  ") + id + "  "), std::string::npos) << id;
+    }
     EXPECT_EQ(run("matrix " + folder.file("none.kvr") + " --seed x", out, err), 2);
     EXPECT_EQ(err,
               "korva matrix: --seed: needs a whole number from 0 to 4294967295, not 'x'\n"
@@ -74,6 +78,12 @@ TEST(KorvaUsage, EveryMisunderstoodCommandLineIsOneSentenceAndStatusTwo) {
         {{"matrix", race, "--answer", "431=maybe"}, "needs ID=yes|no|cancel|ok, not '431=maybe'"},
         {{"matrix", race, "--answer"}, "korva matrix: --answer needs a value\n"},
         {{"matrix", race, "--no-inform=1"}, "korva matrix: --no-inform takes no value\n"},
+        {{"results", race, "--round", "1", "--heat", "1"}, "korva results: --bracket is required"},
+        {{"results", race, "--bracket=0", "--round=1", "--heat=1", "--lane", "5=DNS"},
+         "with L from 1 to 4, not '5=DNS'"},
+        {{"results", race, "--bracket=0", "--round=1", "--heat=1", "--lane", "1=1,1:05.5,0"},
+         "not '1=1,1:05.5,0'"},
+        {{"standings", race, "--final=1"}, "korva standings: --final takes no value\n"},
     };
     for (const auto& [args, expected] : cases) {
         std::ostringstream out, err;

@@ -2,8 +2,11 @@
 
 #include "cli/CliTool.h"
 #include "cli/DumpCommand.h"
+#include "cli/FinishCommand.h"
 #include "cli/MatrixCommand.h"
 #include "cli/ResaveCommand.h"
+#include "cli/ResultsCommand.h"
+#include "cli/StandingsCommand.h"
 
 namespace korva::test {
 
@@ -12,6 +15,9 @@ int runKorva(const std::vector<std::string>& args, std::ostream& out, std::ostre
     addDumpCommand(tool.app(), tool.context());
     addResaveCommand(tool.app(), tool.context());
     addMatrixCommand(tool.app(), tool.context());
+    addResultsCommand(tool.app(), tool.context());
+    addStandingsCommand(tool.app(), tool.context());
+    addFinishCommand(tool.app(), tool.context());
     return tool.run(args);
 }
 

@@ -109,5 +109,27 @@ TEST_F(MatrixCli, BadArgumentsAreUsageErrors) {
     EXPECT_EQ(run({"missing.kvr"}), 1);
 }
 
+TEST_F(MatrixCli, NothingToBuildIsAFailureAndSavesNothing) {
+    {
+        auto doc = load("race.kvr");
+        doc->locked424 = doc->locked426 = 1;
+        doc->writeFile("race.kvr");
+        samples::SampleSize one;  // one pilot a bracket
+        one.pilots = 3;
+        samples::makeRace(services, one)->writeFile("few.kvr");
+    }
+    const auto before = readWholeFile("race.kvr");
+    EXPECT_EQ(run({"race.kvr", "--brackets", "424,426"}), 1);
+    EXPECT_NE(err.str().find("korva: nothing was built: every chosen bracket is locked"),
+              std::string::npos);
+    EXPECT_EQ(readWholeFile("race.kvr"), before);
+    EXPECT_EQ(run({"few.kvr"}), 1);
+    EXPECT_NE(err.str().find("korva: nothing to build: no bracket has two pilots"),
+              std::string::npos);
+    // Built beside a locked bracket: only what was built is listed, never "Unknown".
+    ASSERT_EQ(run({"race.kvr", "--seed", "3"}), 0);
+    EXPECT_EQ(out.str(), "Q40: 7 rounds, 2 heats per round, 4 lanes\n");
+}
+
 }  // namespace
 }  // namespace korva::test

@@ -3,6 +3,7 @@
 #include "RacePropertiesFixture.h"
 #include "properties/RaceProperties.h"
 #include "properties/RacePropertiesRules.h"
+#include "ui/Strings.h"
 
 namespace korva::test {
 namespace {
@@ -186,6 +187,17 @@ TEST(FlagLanes, CodesThatNameTooFewColoursStillGiveFourDifferentLanes) {
     EXPECT_EQ(flagLanesFromCodes({"HB", "HR", "LG", "HG"}, true), (std::array<int, 4>{3, 1, 4, 2}));
     EXPECT_EQ(flagLanesFromCodes({"LR", "LR", "??", "HG"}, false),
               (std::array<int, 4>{1, 2, 4, 3}));
+}
+
+TEST_F(ChangeRace, TextsAreCheckedForTheRaceFileAndStoredAsRaceText) {
+    openRace();
+    ui.expect(str::kUnencodable);
+    forms.ok<Props>([](Props& v) { v.title = "\xC5\x81\xC3\xB3" "d\xC5\xBA"; })  // Łódź
+        .ok<Props>([](Props& v) { v.title = "K\xC3\xB6ln"; })
+        .ok<Limits>();
+    ASSERT_TRUE(editRaceProperties(host, false));
+    EXPECT_EQ(forms.refusedAt, std::vector<FormField>{FormField::Title});
+    EXPECT_EQ(race->raceTitle, "K\xF6ln");
 }
 
 }  // namespace

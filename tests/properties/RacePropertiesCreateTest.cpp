@@ -57,7 +57,7 @@ TEST_F(CreateRace, ShowsTheDefaultsAndStoresTheRaceInItsKvrFile) {
 
 TEST_F(CreateRace, RefusesInOrderAndKeepsTheEntries) {
     writeFileAtomically(folder.file("Taken.kvr"), {1});
-    ui.expect(70102).expect(336).expect(148).expect(61204).expect(61455);
+    ui.expect(70400).expect(336).expect(148).expect(61204).expect(61455);
     forms.ok<Props>([](Props& v) {
         v.limitChannels = false;
         v.fileName = "Taken";

@@ -142,6 +142,20 @@ TEST_F(Document, SaveReminderEveryTenChanges) {
     EXPECT_TRUE(doc->isModified());
 }
 
+TEST_F(Document, EverySuccessfulSaveRestartsTheReminderCount) {
+    auto doc = sample();
+    const std::string path = folder.file("race.kvr");
+    for (int i = 1; i <= 7; ++i) doc->noteChange();
+    ASSERT_TRUE(doc->saveDocument(path));  // as the Save command does
+    EXPECT_EQ(doc->changeCount, 0);
+    for (int i = 1; i <= 9; ++i) doc->noteChange();
+    // A save that fails leaves the changes counted: they are still not on disk.
+    ui.expect(str::kSaveFailed);
+    EXPECT_FALSE(doc->saveDocument(folder.file("nowhere/race.kvr")));
+    ui.expect(297, Answer::No);
+    doc->noteChange();  // the tenth since the save
+}
+
 TEST_F(Document, MasterFileIsCreatedAndOnlyWrittenWhenChanged) {
     KORVAPilotMaster master;
     master.loadAtStartup(folder.path(), clock);

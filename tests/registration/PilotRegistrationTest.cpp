@@ -166,7 +166,7 @@ TEST_F(PilotRegistration, DeleteThenRegisterThenLookUpByNumber) {
     EXPECT_FALSE(deletePilot(doc, forms, 2));
     EXPECT_TRUE(deletePilot(doc, forms, 2));
     EXPECT_EQ(forms.deletesShown[0].text,
-              "You are deleting pilot B  Bson\n\nPilot number 2 registered in the 424 "
+              "You are deleting pilot B Bson \n\nPilot number 2 registered in the 424 "
               "class.\n\nAre you sure you want to do this ?");
     EXPECT_EQ(doc.pilotByNumber(2), nullptr);
     EXPECT_EQ(doc.pilotByNumber(3)->pilotId, "C");

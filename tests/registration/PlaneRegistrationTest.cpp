@@ -60,7 +60,7 @@ TEST_F(PlaneRegistration, ModifyPlaneMovesItBetweenOwners) {
     ASSERT_TRUE(deletePilot(doc, forms, 2));  // planes: 1 of A, 2 of C
     forms.plane();
     EXPECT_FALSE(modifyPlane(doc, forms, 1));  // unchanged
-    ui.expect(233).expect(70102).expect(164);
+    ui.expect(233).expect(70400).expect(164);
     forms.plane([](PlaneForm& f) { f.pilotNumber = 2; })
         .plane([](PlaneForm& f) { f.pilotNumber = 4; })
         .plane([&](PlaneForm& f) { f.pilotNumber = c; })

@@ -101,19 +101,51 @@ TEST_F(Checks, Buddies) {
     EXPECT_EQ(pilot(c).buddy, a);
 }
 
-TEST_F(Checks, BuddyOfADeletedPilotIsABug) {
+TEST_F(Checks, BuddyOfADeletedPilotIsAnOrdinarySlip) {
     add("A", 2, 20);
     const auto b = add("B", 2, 21);
     add("C", 2, 22);
     ui.expect(188, Answer::Yes);
     forms.deleteOk();
     ASSERT_TRUE(deletePilot(doc, forms, b));
-    ui.expect(196);
+    ui.expect(70401);
     forms.pilot([&](PilotForm& f) { f.buddy = b; }).cancel();
     EXPECT_FALSE(modifyPilot(doc, forms, 1));
     EXPECT_EQ(ui.asked.back().text,
-              "There is a bug in this program detected in ValidateBuddyNumber - problem "
-              "BuddyPilotNotFound Number= 2");
+              "No pilot carries the number 2.\nEnter the number of a registered pilot of the "
+              "same class as buddy, or 0 for none.");
+    EXPECT_EQ(forms.pilotSetups.back().focus, pilotfield::kBuddy);
+}
+
+TEST_F(Checks, RefusedEntryComesBackAtTheRefusedFieldAndRangesNameTheirField) {
+    add("A", 2, 20);
+    add("B", 2, 21);
+    const std::size_t first = forms.pilotSetups.size();
+    ui.expect(144).expect(70400).expect(151);
+    forms
+        .pilot([](PilotForm& f) {
+            person("C", "C", -1, 75)(f);
+            f.buddy = 1;  // no class yet: the class is asked for, not a range of 0 to 0
+        })
+        .pilot([](PilotForm& f) {
+            f.classIndex = 2;
+            f.buddy = 9;
+        })
+        .pilot([](PilotForm& f) { f.buddy = 0; })
+        .pilot([](PilotForm& f) { f.channel = 22; });
+    EXPECT_TRUE(registerPilot(doc, forms));
+    EXPECT_EQ(ui.asked[1].text, "Buddy:\nPlease enter an integer between 0 and 2.");
+    const auto& setups = forms.pilotSetups;
+    ASSERT_EQ(setups.size(), first + 4);
+    EXPECT_EQ(setups[first + 1].focus, pilotfield::kClass);
+    EXPECT_EQ(setups[first + 2].focus, pilotfield::kBuddy);
+    EXPECT_EQ(setups[first + 3].focus, pilotfield::kChannel);
+
+    // The plane form likewise: a second primary plane is the backup box's fault.
+    ui.expect(164);
+    forms.plane([](PlaneForm& f) { f.pilotNumber = 1; }).cancel();
+    EXPECT_FALSE(registerPlane(doc, forms));
+    EXPECT_EQ(forms.planeSetups.back().focus, planefield::kBackup);
 }
 
 }  // namespace

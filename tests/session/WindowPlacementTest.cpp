@@ -56,6 +56,20 @@ TEST(WindowPlacement, ClosingStoresTheRectangleAndEndsStageZeroOnly) {
     EXPECT_EQ(s.getInt("Switches", "First Time", -1), 3);
 }
 
+TEST(ListWindowPlacement, AStoredPlaceIsKeptWithinTheAreaOrGivesWayToTheTile) {
+    MemorySettingsStore s;
+    const ScreenRect tile = listWindowPlacement(s, ListWindow::Planes, 1000, 600);
+    storeListWindowPlace(s, ListWindow::Planes, {300, 40, 900, 500});
+    // In a smaller main window: cut to the area, or back to the tile once off it.
+    EXPECT_EQ(listWindowPlacement(s, ListWindow::Planes, 800, 400),
+              (ScreenRect{300, 40, 800, 400}));
+    EXPECT_EQ(listWindowPlacement(s, ListWindow::Planes, 300, 400),
+              listWindowPlacement(MemorySettingsStore(), ListWindow::Planes, 300, 400));
+    // A sliver left by a stored nonsense rectangle is no place either.
+    storeListWindowPlace(s, ListWindow::Planes, {10, 10, 15, 15});
+    EXPECT_EQ(listWindowPlacement(s, ListWindow::Planes, 1000, 600), tile);
+}
+
 TEST(ColumnWidths, PilotWidthsOutOfRangeFallBackOthersAreTakenAsStored) {
     MemorySettingsStore s;
     const ColumnWidthKey& name = pilotColumnWidths().at(0);

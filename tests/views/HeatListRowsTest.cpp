@@ -2,6 +2,7 @@
 
 #include "race/KORVARaceDoc.h"
 #include "support/ScriptedInteraction.h"
+#include "views/HeatCardText.h"
 #include "views/HeatListRows.h"
 
 namespace korva::test {
@@ -71,6 +72,13 @@ TEST_F(HeatListRows, SheetRowsNameTheHeatAndWhoFliesInEachLane) {
     EXPECT_TRUE(rows[2].complete);
     EXPECT_FALSE(rows[0].complete);
     EXPECT_EQ(rows[2].heat, doc.raceMatrix.matrix(0).rounds[1]->heats[0].get());
+
+    // Channel conflicts: marked in heats still to fly, never on pseudo channels.
+    doc.pilotByNumber(2)->channel = 12;
+    doc.pilotByNumber(4)->channel = 120;
+    const auto changed = heatSheetRows(doc, -1);
+    EXPECT_NE(changed[0].conflicts[1].find("on channel 12 with AQ Baker in"), std::string::npos);
+    EXPECT_TRUE(changed[2].conflicts[0].empty() && changed[3].conflicts[0].empty());
 }
 
 TEST_F(HeatListRows, TheFilterKeepsOneBracketAndBlanksStopAtThirtyOne) {
@@ -94,6 +102,37 @@ TEST_F(HeatListRows, EachColumnTitleGoesWithTheWidthKeyOfItsLayout) {
     EXPECT_EQ(sheets[5].title, "Lane 4");
     EXPECT_STREQ(cards[5].width.key, "HeatsCardLane4Width");
     EXPECT_EQ(cards[5].width.width, 350);
+}
+
+TEST_F(HeatListRows, CardRowsShowEachLaneResultAndWhyThereAreNoPoints) {
+    KORVAHeat& heat = *doc.raceMatrix.matrix(0).rounds[1]->heats[0];
+    heat.lanePilot = {2, 1, 4, 3};
+    heat.laneTime[0].setTotal(6550);
+    heat.laneFinish[0] = 1;
+    heat.lanePoints[0] = 4;
+    heat.laneCuts[1] = 2;
+    heat.laneStarted[2] = 0;  // DNS; its finished flag stays up
+    heat.laneStarted[3] = 0;  // both down: DNF is named first
+    heat.laneFinished[3] = 0;
+    auto cards = heatListRows(doc, 0, HeatListLayout::Cards);
+    ASSERT_EQ(cards.size(), 3u);
+    EXPECT_EQ(cards[0].lanes[0], "Finish=0 Time=0:00.00 Cuts=0 Pts=0 AQ Baker ");
+    EXPECT_EQ(cards[2].lanes,
+              (std::array<std::string, 4>{"Finish=1 Time=1:05.50 Cuts=0 Pts=4 B Cole ",
+                                          "Max Cuts  Points=0 AQ Baker", "DNS Points=0 D Eve",
+                                          "DNF Points=0 CR Dunn"}));
+    EXPECT_EQ(cards[2].roundHeat, heatSheetRows(doc, 0)[2].roundHeat);
+
+    // In an FAI race the lanes carry scores in seconds; the worst is 200.00.
+    doc.faiClass = 1;
+    heat.laneCuts[0] = 1;
+    heat.lanePoints = {7197, 20000, 20000, 20000};
+    cards = heatListRows(doc, 0, HeatListLayout::Cards);
+    EXPECT_EQ(cards[2].lanes, (std::array<std::string, 4>{
+                                  "Time=1:05.50 Infringe=1 Score=71.97 B Cole ",
+                                  "Max Infringements Score=200.00 AQ Baker ",
+                                  "DNS Score=200.00 D Eve ", "DNF Points=200.00 CR Dunn "}));
+    EXPECT_EQ(heatCardLaneText(heat, 4, "X", true), "");
 }
 
 }  // namespace

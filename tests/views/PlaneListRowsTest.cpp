@@ -68,6 +68,8 @@ TEST_F(PlaneList, FilterShowsBackupPlanesOnlyWithoutABracket) {
     EXPECT_EQ(planeNumbers(), (Numbers{1, 4}));
     list.setFilter(1);
     EXPECT_EQ(planeNumbers(), (Numbers{3}));
+    list.setUncheckedOnly(true);  // the class filter still applies
+    EXPECT_EQ(planeNumbers(), Numbers{});
 }
 
 TEST_F(PlaneList, CellsIconsWidthsAndTitle) {

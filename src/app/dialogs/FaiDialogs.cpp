@@ -48,7 +48,7 @@ ChannelLimitDialog::ChannelLimitDialog(const ChannelLimitForm& form,
     auto* rows = formRows();
     for (std::size_t b = 0; b < 3; ++b) {
         limits_[b] = spin(0, 32, form.limits[b], QStringLiteral("limit%1").arg(b), this);
-        auto* label = new QLabel(toQt(form.labels[b]), this);
+        auto* label = new QLabel(typedToQt(form.labels[b]), this);
         rows->addRow(label, limits_[b]);
         label->setVisible(form.shown[b]);
         limits_[b]->setVisible(form.shown[b]);

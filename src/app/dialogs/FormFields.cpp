@@ -36,13 +36,13 @@ QComboBox* listField(const std::vector<std::string>& items, const std::string& v
     field->setEditable(true);
     field->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string& item : items) field->addItem(toQt(item));
-    field->setEditText(toQt(value));
+    field->setEditText(typedToQt(value));
     field->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     return field;
 }
 
 std::string listValue(const QComboBox* field) {
-    return fromQt(field->currentText());
+    return typedFromQt(field->currentText());
 }
 
 }  // namespace korva

@@ -17,9 +17,10 @@ QLineEdit* numberField(int value, int none, const char* name, QWidget* parent);
 // The typed number; `none` for an empty field.
 int numberValue(const QLineEdit* field, int none);
 
-// An editable list offering `items`, showing `value`.
+// An editable list offering `items` (race text), showing `value` (a form's typed text).
 QComboBox* listField(const std::vector<std::string>& items, const std::string& value,
                      const char* name, QWidget* parent);
+// The text as typed.
 std::string listValue(const QComboBox* field);
 
 }  // namespace korva

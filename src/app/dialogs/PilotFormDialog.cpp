@@ -12,12 +12,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
 
-#include "app/dialogs/FormFields.h"
 #include "app/QtText.h"
+#include "app/dialogs/FormFields.h"
 #include "race/KORVAPilotMaster.h"
 
 namespace korva {
@@ -25,6 +26,7 @@ namespace korva {
 namespace {
 constexpr int kNoChannel = -1;
 constexpr int kFormWidth = 640;
+constexpr int kIdFieldChars = 16;  // what the pilot ID field asks for, whatever the list holds
 constexpr int kClassCount = 5;
 const char* const kCategories[] = {"", "1", "2", "3", "4"};
 
@@ -60,7 +62,7 @@ PilotFormDialog::PilotFormDialog(const PilotForm& form, const PilotFormSetup& se
 }
 
 QLineEdit* PilotFormDialog::text(const char* name, std::string PilotForm::*field) {
-    auto* edit = new QLineEdit(toQt(form_.*field), this);
+    auto* edit = new QLineEdit(typedToQt(form_.*field), this);
     edit->setObjectName(QString::fromLatin1(name));
     texts_.emplace_back(edit, field);
     return edit;
@@ -87,7 +89,13 @@ void PilotFormDialog::buildPerson(QVBoxLayout* layout) {
         const std::string shown = name == names.end() ? id : id + "   " + name->second;
         pilotId_->addItem(toQt(shown), toQt(id));
     }
-    pilotId_->setEditText(toQt(form_.pilotId));
+    pilotId_->setEditText(typedToQt(form_.pilotId));
+    // A long name in the list widens the list when it drops down, never the form.
+    pilotId_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    pilotId_->setMinimumContentsLength(kIdFieldChars);
+    pilotId_->view()->setTextElideMode(Qt::ElideNone);
+    pilotId_->view()->setMinimumWidth(pilotId_->view()->sizeHintForColumn(0) +
+                                      pilotId_->view()->verticalScrollBar()->sizeHint().width());
     pilotId_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     pilotId_->completer()->setFilterMode(Qt::MatchContains);
     pilotId_->completer()->setCompletionMode(QCompleter::PopupCompletion);
@@ -193,8 +201,8 @@ void PilotFormDialog::collect() {
     const int listed =
         pilotId_->findText(pilotId_->currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
     form_.pilotId =
-        fromQt(listed >= 0 ? pilotId_->itemData(listed).toString() : pilotId_->currentText());
-    for (const auto& [edit, field] : texts_) form_.*field = fromQt(edit->text());
+        typedFromQt(listed >= 0 ? pilotId_->itemData(listed).toString() : pilotId_->currentText());
+    for (const auto& [edit, field] : texts_) form_.*field = typedFromQt(edit->text());
     for (const auto& [box, field] : flags_) form_.*field = box->isChecked();
     form_.category = listValue(category_);
     form_.channel = numberValue(channel_, kNoChannel);
@@ -206,8 +214,8 @@ void PilotFormDialog::collect() {
 }
 
 void PilotFormDialog::showTexts() {
-    pilotId_->setEditText(toQt(form_.pilotId));
-    for (const auto& [edit, field] : texts_) edit->setText(toQt(form_.*field));
+    pilotId_->setEditText(typedToQt(form_.pilotId));
+    for (const auto& [edit, field] : texts_) edit->setText(typedToQt(form_.*field));
 }
 
 void PilotFormDialog::chooseMasterPilot(const QString& shown) {
@@ -215,7 +223,7 @@ void PilotFormDialog::chooseMasterPilot(const QString& shown) {
     if (listed < 0 || !setup_.master) return;
     collect();
     lastId_ = pilotId_->itemData(listed).toString();
-    if (fillFromMaster(form_, *setup_.master, fromQt(lastId_))) {
+    if (fillFromMaster(form_, *setup_.master, typedFromQt(lastId_))) {
         // After the completer has written its own text into the field.
         QMetaObject::invokeMethod(
             this, [this] { showTexts(); }, Qt::QueuedConnection);

@@ -40,7 +40,9 @@ PlaneFormDialog::PlaneFormDialog(const PlaneForm& form, const PlaneFormSetup& se
     rows->addRow(QString(), safetyChecked_);
     rows->addRow(QString(), backup_);
     body()->addLayout(rows);
-    if (setup.focus == planefield::kPilotNumber || form.pilotNumber == 0) {
+    if (setup.focus == planefield::kBackup) {
+        backup_->setFocus();
+    } else if (setup.focus == planefield::kPilotNumber || form.pilotNumber == 0) {
         pilotNumber_->setFocus();
         pilotNumber_->selectAll();
     } else {
@@ -61,8 +63,13 @@ bool PlaneFormDialog::tryAccept() {
     collect();
     const FormCheck check = checkPlaneForm(form_, setup_, ui_);
     if (!check.accepted) {
-        pilotNumber_->setFocus();
-        pilotNumber_->selectAll();
+        auto* named = findChild<QComboBox*>(QString::fromStdString(check.focus));
+        if (named) {
+            named->setFocus();
+        } else {
+            pilotNumber_->setFocus();
+            pilotNumber_->selectAll();
+        }
     }
     return check.accepted;
 }

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 
 #include "app/QtText.h"
 #include "app/pictures/WingFlagPictures.h"
@@ -90,11 +91,10 @@ QSpinBox* RacePropertiesDialog::spinBox(int lo, int hi, const char* name,
     return s;
 }
 
-QLineEdit* RacePropertiesDialog::textField(const char* name, std::string RaceProperties::*field,
-                                           bool path) {
-    // Race texts are single-byte; a file name stays in the system's own encoding.
-    auto in = [path](const QString& s) { return path ? s.toStdString() : fromQt(s); };
-    auto out = [path](const std::string& s) { return path ? QString::fromStdString(s) : toQt(s); };
+QLineEdit* RacePropertiesDialog::textField(const char* name, std::string RaceProperties::*field) {
+    // The form keeps texts as typed; its check refuses what a race file cannot hold.
+    auto in = [](const QString& s) { return typedFromQt(s); };
+    auto out = [](const std::string& s) { return typedToQt(s); };
     auto* e = new QLineEdit(this);
     e->setObjectName(QString::fromLatin1(name));
     connect(e, &QLineEdit::textChanged, this, [this, e, field, in] {
@@ -121,7 +121,7 @@ QComboBox* RacePropertiesDialog::choice(const QStringList& items, const char* na
 QGroupBox* RacePropertiesDialog::buildFile() {
     auto* group = new QGroupBox(tr("Race file"), this);
     auto* rows = new QGridLayout(group);
-    fileName_ = textField("fileName", &RaceProperties::fileName, true);
+    fileName_ = textField("fileName", &RaceProperties::fileName);
     auto* browse = new QPushButton(tr("&Browse..."), group);
     connect(browse, &QPushButton::clicked, this, &RacePropertiesDialog::browse);
     auto* label = new QLabel(tr("&File name"), group);
@@ -195,8 +195,20 @@ QGroupBox* RacePropertiesDialog::buildScoring() {
     saveReminder_ = spinBox(0, 99, "saveReminder", &RaceProperties::saveReminder);
     saveReminder_->setSuffix(tr(" changes"));
     rows->addRow(saveReminderOn_, saveReminder_);
-    rows->addRow(flagBox(tr("Fast Pilot Registration"), "fastRegistration",
-                         &RaceProperties::fastRegistration));
+    auto* fast = flagBox(tr("Fast Pilot Registration"), "fastRegistration",
+                         &RaceProperties::fastRegistration);
+    fast->setToolTip(
+        tr("A new pilot's plane is registered as safety checked; data that differ "
+           "from the pilot file leave the file as it is, without asking"));
+    rows->addRow(fast);
+    // One line under the box says what it does, for a director new to the program.
+    auto* fastHint = new QLabel(tr("New pilots' planes come safety checked."), this);
+    fastHint->setObjectName(QStringLiteral("fastRegistrationHint"));
+    fastHint->setIndent(fast->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 6);
+    QFont small = fastHint->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    fastHint->setFont(small);
+    rows->addRow(fastHint);
     return group;
 }
 
@@ -280,6 +292,14 @@ void RacePropertiesDialog::focus(FormField field) {
         case FormField::AwardPlaces: target = awardPlaces_; break;
         case FormField::SaveReminder: target = saveReminder_; break;
         case FormField::LimitChannels: target = limitChannels_; break;
+        case FormField::Title: target = findChild<QLineEdit*>(QStringLiteral("title")); break;
+        case FormField::UserClassName: target = userName_; break;
+        case FormField::PrintFont:
+            target = findChild<QLineEdit*>(QStringLiteral("printFont"));
+            break;
+        case FormField::PrintTitleFont:
+            target = findChild<QLineEdit*>(QStringLiteral("printTitleFont"));
+            break;
         default: break;
     }
     if (target) target->setFocus();

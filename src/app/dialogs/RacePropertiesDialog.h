@@ -43,7 +43,7 @@ private:
     QCheckBox* flagBox(const QString& text, const char* name, bool RaceProperties::*field);
     QCheckBox* classBox(const QString& text, const char* name, ClassBox box);
     QSpinBox* spinBox(int lo, int hi, const char* name, int RaceProperties::*field);
-    QLineEdit* textField(const char* name, std::string RaceProperties::*field, bool path = false);
+    QLineEdit* textField(const char* name, std::string RaceProperties::*field);
     QComboBox* choice(const QStringList& items, const char* name, int RaceProperties::*field);
 
     void showValues();  // every widget from values_, then the enabling rules

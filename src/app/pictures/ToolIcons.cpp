@@ -128,10 +128,12 @@ Drawing drawingOf(Cmd cmd) {
                 person(p, QColor(30, 110, 200), {-6, 0});
                 plus(p, {48, 46}, QColor(0, 150, 40));
             };
-        case Cmd::DisplayInactive:
+        case Cmd::SafetyChecked:
             return [](QPainter& p) {
-                p.setPen(QPen(QColor(150, 150, 150), 3));
-                person(p, QColor(210, 210, 210));
+                paintPlane(p, QRectF(0, 4, 56, 30),
+                           {QColor(200, 24, 30), Qt::white, QColor(40, 60, 90)});
+                p.setPen(QPen(QColor(0, 150, 40), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.drawPolyline(QPolygonF({QPointF(22, 44), QPointF(34, 56), QPointF(58, 28)}));
             };
         case Cmd::ViewPlanes:
             return [](QPainter& p) {

@@ -1,11 +1,13 @@
 #include "app/views/HeatSheetModel.h"
 
 #include <QApplication>
+#include <QBrush>
+#include <QColor>
 #include <QFont>
 #include <QPalette>
 
-#include "app/pictures/HeatIcons.h"
 #include "app/QtText.h"
+#include "app/pictures/HeatIcons.h"
 
 namespace korva {
 
@@ -13,6 +15,15 @@ namespace {
 constexpr int kRoundHeatColumn = 0;
 constexpr int kHeatColumn = 1;
 constexpr int kFirstLaneColumn = 2;
+const QColor kConflictRed(190, 0, 0);
+const QColor kConflictShade(255, 222, 222);  // red text alone is lost in sunlight
+
+// The conflict of the lane a column shows; empty outside the lane columns.
+const std::string& conflictOf(const HeatListRow& row, int column) {
+    static const std::string none;
+    const auto lane = static_cast<std::size_t>(column - kFirstLaneColumn);
+    return column >= kFirstLaneColumn && lane < row.conflicts.size() ? row.conflicts[lane] : none;
+}
 }  // namespace
 
 HeatSheetModel::HeatSheetModel(QObject* parent)
@@ -70,11 +81,15 @@ QVariant HeatSheetModel::data(const QModelIndex& index, int role) const {
         case Qt::DecorationRole:
             return column == kRoundHeatColumn && r->complete ? QVariant(complete_) : QVariant();
         case Qt::ToolTipRole:
+            if (!conflictOf(*r, column).empty()) return toQt(conflictOf(*r, column));
             return column == kRoundHeatColumn && r->complete ? tr("Results entered") : QVariant();
+        case Qt::ForegroundRole:
+            return conflictOf(*r, column).empty() ? QVariant() : QVariant(kConflictRed);
         case Qt::TextAlignmentRole:
             return column == kHeatColumn ? QVariant(Qt::AlignCenter)
                                          : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
         case Qt::BackgroundRole: {
+            if (!conflictOf(*r, column).empty()) return QBrush(kConflictShade);
             // Every other round is shaded, so a round's heats read as one block.
             const QPalette palette = QApplication::palette();
             return r->roundIndex % 2 ? palette.alternateBase() : palette.base();

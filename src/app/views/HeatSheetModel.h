@@ -1,6 +1,7 @@
 #pragma once
-// The rows of the heat window as a Qt model: texts of the heat-sheet layout, the
-// complete-heat mark, and a band of colour per round so that rounds stand apart.
+// The rows of the heat window as a Qt model: texts of either layout, the
+// complete-heat mark, a band of colour per round so that rounds stand apart, and lanes in
+// channel conflict in red with the conflict in their tooltip.
 
 #include <QAbstractTableModel>
 #include <QIcon>

@@ -3,12 +3,14 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/AppCommands.h"
 #include "app/views/HeatSheetModel.h"
+#include "app/views/ListSelection.h"
 #include "app/MainMenus.h"
 #include "app/QtText.h"
 #include "race/KORVARaceDoc.h"
@@ -41,12 +43,16 @@ KORVAHeatView::KORVAHeatView(KORVARaceDoc& race, CommandTable& commands, QWidget
     list_->setIconSize(QSize(18, 18));
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionsMovable(false);
-    // A double click asks for the heat's results, once result entry is there.
-    connect(list_, &QTreeView::doubleClicked, this, [this] {
-        QAction* enter = commands_.action(Cmd::EnterResults);
-        if (enter->isEnabled()) enter->trigger();
+    list_->installEventFilter(this);
+    connect(list_, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid()) enterResults();
     });
     connect(list_, &QTreeView::clicked, this, [this] { commands_.update(); });
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (reselecting_) return;
+        const HeatListRow* row = selectedRow();
+        selected_ = row ? HeatKey{row->bracket, row->roundIndex, row->heatIndex} : HeatKey{};
+    });
     setWindowTitle(tr("Heats"));
 }
 
@@ -114,9 +120,52 @@ void KORVAHeatView::storeWidths() {
 }
 
 void KORVAHeatView::fill() {
+    // New rows lose the selection and the scroll position; both are put back.
+    const int scrolled = list_->verticalScrollBar()->value();
+    reselecting_ = true;
     buildColumns(lanesToShow());
-    model_->setRows(heatSheetRows(race(), filter_));
+    model_->setRows(heatListRows(race(), filter_, layout_));
     fitUnsizedColumns();
+    list_->verticalScrollBar()->setValue(scrolled);
+    const int row = rowOf(selected_);
+    if (row < 0) selected_ = {};
+    selectRow(row);
+    reselecting_ = false;
+}
+
+void KORVAHeatView::setLayout(HeatListLayout layout) {
+    if (layout == layout_) return;
+    layout_ = layout;
+    fill();
+}
+
+int KORVAHeatView::rowOf(const HeatKey& key) const {
+    if (key.bracket < 0) return -1;
+    for (int i = 0; i < model_->rowCount(); ++i) {
+        const HeatListRow* r = model_->row(i);
+        if (r->bracket == key.bracket && r->roundIndex == key.roundIndex &&
+            r->heatIndex == key.heatIndex) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void KORVAHeatView::selectRow(int row) {
+    selectListRow(list_, row);
+}
+
+void KORVAHeatView::selectNextOpenHeat() {
+    const int rows = model_->rowCount();
+    const QModelIndexList selected = list_->selectionModel()->selectedRows();
+    const int from = selected.isEmpty() ? -1 : selected.first().row();
+    for (int step = 1; step <= rows; ++step) {
+        const int row = (from + step) % rows;
+        if (!model_->row(row)->complete) {
+            selectRow(row);
+            return;
+        }
+    }
 }
 
 void KORVAHeatView::refresh(bool refill) {
@@ -134,12 +183,30 @@ void KORVAHeatView::setBracketFilter(int bracket) {
     refresh(true);
 }
 
+const HeatListRow* KORVAHeatView::selectedRow() const {
+    const QModelIndexList selected = list_->selectionModel()->selectedRows();
+    return selected.isEmpty() ? nullptr : model_->row(selected.first().row());
+}
+
 const KORVAHeat* KORVAHeatView::selectedHeat() const {
-    const QModelIndex current = list_->selectionModel()->currentIndex();
-    const HeatListRow* row = current.isValid() ? model_->row(current.row()) : nullptr;
-    if (!row || !list_->selectionModel()->isRowSelected(current.row())) return nullptr;
+    const HeatListRow* row = selectedRow();
+    if (!row) return nullptr;
     const KORVARound* round = race().raceMatrix.matrix(row->bracket).roundAt(row->roundIndex);
     return round ? round->heatAt(row->heatIndex) : nullptr;
+}
+
+void KORVAHeatView::enterResults() {
+    commands_.update();
+    QAction* enter = commands_.action(Cmd::EnterResults);
+    if (enter->isEnabled()) enter->trigger();
+}
+
+bool KORVAHeatView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && isEnterPress(event) && selectedRow()) {
+        enterResults();
+        return true;
+    }
+    return RaceWindow::eventFilter(watched, event);
 }
 
 void KORVAHeatView::contextMenuEvent(QContextMenuEvent* event) {

@@ -1,7 +1,8 @@
 #pragma once
-// The heat window: one row per heat of every matrixed bracket, in matrix order, in the
-// heat-sheet layout (who flies in which lane). Column widths come from and go back to
-// the "Views" settings.
+// The heat window: one row per heat of every matrixed bracket, in matrix order, as heat
+// sheets (who flies in which lane) or heat cards (the entered results). Each layout has its
+// own column widths, from and back to the "Views" settings. The selected heat stays
+// selected across refills; Enter and a double click ask for its results.
 
 #include <vector>
 
@@ -29,17 +30,35 @@ public:
     int rowCount() const override;
 
     HeatListLayout layout() const { return layout_; }
+    // Switches the layout and refills.
+    void setLayout(HeatListLayout layout);
     // Lane columns shown: the most lanes of any listed bracket's matrix.
     int laneColumns() const { return lanes_; }
     // The heat of the selected row; null when no row is selected.
     const KORVAHeat* selectedHeat() const;
+    // The selected row; null when none.
+    const HeatListRow* selectedRow() const;
+    void selectRow(int row);
+    // Moves the selection to the first heat after it without results, from the top again
+    // when none follows; stays where it is when every heat is complete.
+    void selectNextOpenHeat();
     QTreeView* list() const { return list_; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Which heat a row shows, to find it again after a refill.
+    struct HeatKey {
+        int bracket = -1;
+        int roundIndex = 0;
+        int heatIndex = 0;
+    };
+
     void fill();
+    void enterResults();
+    int rowOf(const HeatKey& key) const;
     int lanesToShow() const;
     // Builds the columns again when the layout or the lanes shown changed.
     void buildColumns(int lanes);
@@ -55,6 +74,8 @@ private:
     int filter_ = -1;
     int lanes_ = 0;  // no columns built yet
     std::vector<bool> unsized_;
+    HeatKey selected_;
+    bool reselecting_ = false;
 };
 
 }  // namespace korva

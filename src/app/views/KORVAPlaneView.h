@@ -1,6 +1,7 @@
 #pragma once
 // The plane list window: one row per registered plane, sorted by any column, filtered by
-// class (backup planes only without a filter); planes are registered and changed from it.
+// class (backup planes only without a filter) and to the planes still to check; planes are
+// registered, changed and safety checked (several selected rows at once) from it.
 
 #include "app/views/RaceListView.h"
 #include "views/KORVAPlaneDoc.h"
@@ -17,6 +18,8 @@ public:
     WindowKind kind() const override { return WindowKind::Planes; }
     const PlaneListModel& model() const { return *model_; }
     const KORVAPlaneDoc& document() const { return doc_; }
+    void setUncheckedOnly(bool only);
+    bool uncheckedOnly() const;
 
 protected:
     std::int32_t selectedNumber() const override { return doc_.selectedPlane; }

@@ -16,6 +16,12 @@ PlaneListModel::PlaneListModel(const KORVARaceDoc& race, QObject* parent)
         icons_[static_cast<std::size_t>(i)] = planeListIcon(i);
 }
 
+void PlaneListModel::setUncheckedOnly(bool only) {
+    beginResetModel();
+    rows_.setUncheckedOnly(only);
+    endResetModel();
+}
+
 int PlaneListModel::sortSection() const {
     return rows_.sortColumn() ? static_cast<int>(*rows_.sortColumn()) : -1;
 }

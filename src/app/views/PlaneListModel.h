@@ -13,6 +13,9 @@ class PlaneListModel final : public ListRowsModel<PlaneListRows, &KORVAPlane::pl
 public:
     PlaneListModel(const KORVARaceDoc& race, QObject* parent);
 
+    // Lists only the planes not yet safety checked, or all again.
+    void setUncheckedOnly(bool only);
+
     int sortSection() const override;
     ColumnWidthKey widthKey(int section) const override;
     int storedWidth(const SettingsStore& settings, int section) const override;

@@ -18,7 +18,11 @@ QVariant RaceListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole: return toQt(cell(index.row(), index.column()));
         case Qt::DecorationRole: return first ? QVariant(icon(index.row())) : QVariant();
-        case Qt::ToolTipRole: return first ? QVariant(iconTip(index.row())) : QVariant();
+        case Qt::ToolTipRole:
+            // The whole name, however narrow the column, above what the icon means.
+            return first ? QVariant(toQt(cell(index.row(), 0)) + QLatin1Char('\n') +
+                                    iconTip(index.row()))
+                         : QVariant();
         case Qt::TextAlignmentRole:
             return numeric(index.column()) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                            : QVariant(Qt::AlignLeft | Qt::AlignVCenter);

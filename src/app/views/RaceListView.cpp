@@ -1,7 +1,6 @@
 #include "app/views/RaceListView.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -10,6 +9,7 @@
 
 #include "app/pictures/ListIcons.h"
 #include "app/QtText.h"
+#include "app/views/ListSelection.h"
 #include "app/views/RaceListModel.h"
 #include "race/KORVARaceDoc.h"
 
@@ -18,6 +18,9 @@ namespace korva {
 namespace {
 const Cmd kClassFilters[] = {Cmd::ViewAllClasses, Cmd::ViewBracket0, Cmd::ViewBracket1,
                              Cmd::ViewBracket2};
+constexpr int kNameSection = 0;      // both lists show the name first
+constexpr int kNamePadding = 16;     // the cell's margins around icon and text
+constexpr int kMaxFittedName = 320;  // longer names end in the tooltip, not in a wider column
 
 bool sameKeys(const std::vector<ColumnWidthKey>& a, const std::vector<ColumnWidthKey>& b) {
     if (a.size() != b.size()) return false;
@@ -54,6 +57,10 @@ RaceListView::RaceListView(KORVARaceDoc& race, CommandTable& commands, QWidget* 
     header->setHighlightSections(false);
     list_->installEventFilter(this);
     connect(header, &QHeaderView::sectionClicked, this, &RaceListView::sortBySection);
+    // Once the user sizes the name column, that width is the one kept.
+    connect(header, &QHeaderView::sectionResized, this, [this](int section) {
+        if (!sizing_ && section == kNameSection) fitName_ = false;
+    });
     connect(list_, &QWidget::customContextMenuRequested, this, &RaceListView::showMenu);
     connect(list_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) change();
@@ -73,6 +80,7 @@ void RaceListView::setModel(RaceListModel* model) {
         if (reselecting_) return;
         const int row = selectedRow();
         rememberSelection(row >= 0 ? model_->numberAt(row) : -1);
+        commands_.update();  // what the selection allows, at once and not a tick later
     });
 }
 
@@ -84,20 +92,38 @@ int RaceListView::rowCount() const {
     return model_->rowCount();
 }
 
+void RaceListView::allowSeveralRows() {
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
 int RaceListView::selectedRow() const {
     const QModelIndexList rows = list_->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    int first = -1;
+    for (const QModelIndex& index : rows) {
+        if (first < 0 || index.row() < first) first = index.row();
+    }
+    return first;
+}
+
+std::vector<std::int32_t> RaceListView::selectedNumbers() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : list_->selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    std::vector<std::int32_t> numbers;
+    for (int row : rows) numbers.push_back(model_->numberAt(row));
+    return numbers;
+}
+
+void RaceListView::addRowToSelection(int row) {
+    if (row < 0 || row >= model_->rowCount()) return;
+    list_->selectionModel()->select(model_->index(row, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 void RaceListView::selectRow(int row) {
-    if (row < 0 || row >= model_->rowCount()) {
-        list_->selectionModel()->clear();
-        return;
-    }
-    const QModelIndex index = model_->index(row, 0);
-    list_->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    list_->scrollTo(index);
+    selectListRow(list_, row);
 }
 
 void RaceListView::selectNumber(std::int32_t number) {
@@ -106,7 +132,7 @@ void RaceListView::selectNumber(std::int32_t number) {
 }
 
 void RaceListView::refresh(bool refill) {
-    reloadKeepingView([this, refill] { model_->reload(refill); });
+    reloadKeepingView([this, refill] { model_->reload(refill); }, refill);
     setWindowTitle(toQt(windowTitleText()));
 }
 
@@ -115,16 +141,18 @@ void RaceListView::setBracketFilter(int bracket) {
 }
 
 void RaceListView::sortBySection(int section) {
-    reloadKeepingView([this, section] { model_->sortBySection(section); });
+    reloadKeepingView([this, section] { model_->sortBySection(section); }, false);
 }
 
-void RaceListView::reloadKeepingView(const std::function<void()>& reload) {
+void RaceListView::reloadKeepingView(const std::function<void()>& reload, bool newRows) {
     // A model reset puts the columns back to their default sizes and the list to its top.
     QHeaderView* header = list_->header();
     std::vector<int> sizes;
     for (int i = 0; i < header->count(); ++i) sizes.push_back(header->sectionSize(i));
     const int scrolled = list_->verticalScrollBar()->value();
     const std::vector<ColumnWidthKey> before = applied_;
+    const std::vector<std::int32_t> selected = selectedNumbers();
+    sizing_ = true;
 
     reload();
 
@@ -147,26 +175,49 @@ void RaceListView::reloadKeepingView(const std::function<void()>& reload) {
                 i, std::max(model_->storedWidth(settings_, i), header->sectionSizeHint(i)));
         }
         applied_ = now;
+        fitName_ = !now.empty() && !storedColumnWidth(settings_, now[kNameSection]);
     }
+    if (newRows) fitNameColumn();
+    sizing_ = false;
     const int sorted = model_->sortSection();
     header->setSortIndicatorShown(sorted >= 0);
     if (sorted >= 0) header->setSortIndicator(sorted, Qt::AscendingOrder);
     list_->verticalScrollBar()->setValue(scrolled);
-    reselect();
+    reselect(selected);
 }
 
-void RaceListView::reselect() {
+void RaceListView::reselect(const std::vector<std::int32_t>& selected) {
     const int row = model_->rowOf(selectedNumber());
     // A pilot or plane no longer listed is no longer selected.
     if (row < 0) rememberSelection(-1);
     reselecting_ = true;
     selectRow(row);
+    if (list_->selectionMode() == QAbstractItemView::ExtendedSelection) {
+        for (std::int32_t number : selected) addRowToSelection(model_->rowOf(number));
+        if (row < 0 && selectedRow() >= 0) rememberSelection(model_->numberAt(selectedRow()));
+    }
     reselecting_ = false;
+}
+
+void RaceListView::fitNameColumn() {
+    if (!fitName_ || model_->columnCount() <= kNameSection) return;
+    const QFontMetrics metrics = list_->fontMetrics();
+    int widest = 0;
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        const QString name = model_->index(row, kNameSection).data().toString();
+        widest = std::max(widest, metrics.horizontalAdvance(name));
+    }
+    widest += list_->iconSize().width() + kNamePadding;
+    const int least = std::max(model_->widthKey(kNameSection).width,
+                               list_->header()->sectionSizeHint(kNameSection));
+    list_->header()->resizeSection(kNameSection, std::clamp(widest, least, kMaxFittedName));
 }
 
 void RaceListView::storeWidths() {
     QHeaderView* header = list_->header();
     for (std::size_t i = 0; i < applied_.size() && static_cast<int>(i) < header->count(); ++i) {
+        // A fitted name column follows the names; storing it would freeze it.
+        if (fitName_ && static_cast<int>(i) == kNameSection) continue;
         storeColumnWidth(settings_, applied_[i], header->sectionSize(static_cast<int>(i)));
     }
 }
@@ -190,18 +241,25 @@ void RaceListView::showMenu(const QPoint& at) {
 }
 
 void RaceListView::change() {
+    runIfEnabled(Cmd::Change);
+}
+
+void RaceListView::runIfEnabled(Cmd cmd) {
     commands_.update();
-    QAction* a = commands_.action(Cmd::Change);
+    QAction* a = commands_.action(cmd);
     if (a->isEnabled()) a->trigger();
 }
 
 bool RaceListView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && selectedRow() >= 0) {
-            change();
-            return true;
-        }
+    if (watched == list_ && isEnterPress(event) && selectedRow() >= 0) {
+        change();
+        return true;
+    }
+    // Delete asks, as the menu's command does; only the pilot window enables it.
+    if (watched == list_ && event->type() == QEvent::KeyPress && selectedRow() >= 0 &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        runIfEnabled(Cmd::DeletePilot);
+        return true;
     }
     return RaceWindow::eventFilter(watched, event);
 }

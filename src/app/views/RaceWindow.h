@@ -25,6 +25,8 @@ public:
     virtual int rowCount() const = 0;
 
     KORVARaceDoc& race() const { return race_; }
+    // "Cascade" gives each window its hint: big enough for a list one can work in.
+    QSize sizeHint() const override { return {640, 360}; }
 
 private:
     KORVARaceDoc& race_;

@@ -2,6 +2,7 @@
 // pilot and plane lists then show.
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -49,14 +50,25 @@ TEST_F(RegistrationDialogs, TwoPilotsAndAPlaneRegisteredShowInBothLists) {
     onFile.lastName = "Nichols";
     onFile.city = "Cedar Falls";
     app->services().master.add(onFile);
+    onFile.pilotId = "L1";
+    onFile.firstName = "Maximiliana Evangelina";
+    onFile.lastName = "Fitzgerald-Worthington-Montgomery";
+    app->services().master.add(onFile);
 
     DialogDriver driver;
     driver.then("pilotForm", [](QDialog* d) {
         EXPECT_EQ(d->windowTitle(), "Register Pilot");
         EXPECT_EQ(field<QLabel>(d, "pilotNumber")->text(), "1");
-        // Typing an ID of the master file and Enter fill the personal fields.
+        // A long name on file widens the drop-down list, not the form.
         auto* id = field<QComboBox>(d, "pilotId");
-        EXPECT_EQ(id->count(), 1);
+        EXPECT_LT(d->width(), 700);
+        EXPECT_GE(id->view()->minimumWidth(), id->fontMetrics().horizontalAdvance(id->itemText(1)));
+        screenshot(d, "pilot-form-long-name");
+        id->showPopup();
+        screenshot(id->view()->window(), "pilot-form-long-name-list");
+        id->hidePopup();
+        // Typing an ID of the master file and Enter fill the personal fields.
+        EXPECT_EQ(id->count(), 2);
         QTest::keyClicks(id->lineEdit(), "A100");
         QTest::keyClick(id->lineEdit(), Qt::Key_Return);
         EXPECT_EQ(field<QLineEdit>(d, "firstName")->text(), "Ruth");
@@ -187,6 +199,18 @@ TEST_F(RegistrationDialogs, DeletingTheSelectedPilotFromThePilotMenu) {
     run(Cmd::DeletePilot);
     EXPECT_EQ(app->race()->pilots.size(), 5u);
     EXPECT_EQ(planeView(*app)->rowCount(), 5);  // the planes went with their pilot
+
+    // The Delete key asks the same; a pilot without middle initial shows no double blank.
+    app->mainFrame()->showWindow(WindowKind::Pilots);
+    app->race()->pilotByNumber(1)->middleInitial.clear();
+    ui.expect(188, Answer::Yes);
+    driver.then("deletePilot", [](QDialog* d) {
+        EXPECT_TRUE(field<QLabel>(d, "message")
+                        ->text()
+                        .startsWith("You are deleting pilot First1 Last1 \n"));
+        press(d, "cancel");
+    });
+    QTest::keyClick(pilots->list(), Qt::Key_Delete);
 }
 
 }  // namespace

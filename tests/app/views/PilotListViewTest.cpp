@@ -141,8 +141,10 @@ TEST_F(PilotList, ContextMenuOffersTheClassFiltersAndThePilotCommands) {
                            "&Change...", "Add &Plane...", "Set &FlyOff Points...", "&Print...",
                            "&Quick Print", "Print &Heat Details..."}));
     // Printing and fly-offs wait for their parts of the program; deleting is not offered.
-    EXPECT_EQ(enabled, (QStringList{"View 424", "View 426", "View Q40", "&Add New...", "&Change...",
-                                    "Add &Plane..."}));
+    // The filter shown stays enabled, so that it looks pressed rather than unavailable.
+    EXPECT_EQ(enabled, (QStringList{"View all classes", "View 424", "View 426", "View Q40",
+                                    "&Add New...", "&Change...", "Add &Plane..."}));
+    EXPECT_TRUE(app->commands().action(Cmd::ViewAllClasses)->isChecked());
 }
 
 TEST_F(PilotList, StatusIconsShowEachPilotsStateFirstMatchWins) {
@@ -177,9 +179,13 @@ TEST_F(PilotList, StatusIconsShowEachPilotsStateFirstMatchWins) {
         const auto icon = model->index(row, 0).data(Qt::DecorationRole).value<QPixmap>();
         EXPECT_EQ(icon.toImage(), pilotStatusIcon(expected[row]).toImage()) << "pilot " << row + 1;
         EXPECT_EQ(model->index(row, 0).data(Qt::ToolTipRole).toString(),
-                  pilotStatusTip(expected[row]));
+                  model->index(row, 0).data().toString() + '\n' + pilotStatusTip(expected[row]));
     }
     EXPECT_EQ(texts(pilots, 0).at(12), "First13 Last13 (9)");
+    // Without a stored width the name column fits the longest name, and is not stored.
+    EXPECT_GE(
+        pilots->list()->header()->sectionSize(0),
+        pilots->list()->fontMetrics().horizontalAdvance(texts(pilots, 0).at(12)) + kListIconSize);
 
     // Nine different pictures, shown enlarged for a look at them.
     QList<QImage> pictures;
@@ -215,6 +221,8 @@ TEST_F(PilotList, StatusIconsShowEachPilotsStateFirstMatchWins) {
     planes->parentWidget()->showMaximized();
     QTest::qWait(20);
     screenshot(app->mainFrame(), "plane-list");
+    app->closeRace();
+    EXPECT_FALSE(settings.contains("Views", "PilotsNameWidth"));
 }
 
 }  // namespace

@@ -1,0 +1,72 @@
+#include <vector>
+
+#include "matrix/MatrixCommand.h"
+#include "race/FileIo.h"
+#include "race/KORVARaceDoc.h"
+#include "scoring/SwapMessages.h"
+#include "scoring/TimingFile.h"
+#include "ui/Messages.h"
+
+namespace korva {
+
+namespace {
+
+std::string withoutExtension(const std::string& name) {
+    const auto dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+// A user-named class could hold a folder separator; the file stays beside the race.
+std::string safeForFileName(std::string text) {
+    for (char& c : text) {
+        if (c == '/' || c == '\\') c = '_';
+    }
+    return text;
+}
+
+void writeMatrixedBrackets(KORVARaceDoc& doc) {
+    for (int b = 0; b < kBracketCount; ++b) writeTimingFile(doc, b);
+}
+
+}  // namespace
+
+std::string timingFilePath(const KORVARaceDoc& doc, int bracket) {
+    const RaceServices& services = doc.services();
+    const std::string raceFile =
+        services.raceFileName.empty() ? lastComponent(doc.pathName()) : services.raceFileName;
+    const KORVAMatrix& m = doc.raceMatrix.matrix(bracket);
+    const std::string name = withoutExtension(raceFile) + "_" +
+                             safeForFileName(className(m.ClassCode, doc.thirdBracketName())) +
+                             ".INI";
+    return joinPath(doc.raceFolder.empty() ? services.workingFolder : doc.raceFolder, name);
+}
+
+bool writeTimingFile(KORVARaceDoc& doc, int bracket) {
+    if (!doc.raceMatrix.matrix(bracket).hasRounds()) return true;
+    const std::string path = timingFilePath(doc, bracket);
+    const std::string text = timingFileText(doc, bracket);
+    try {
+        writeFileAtomically(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+        return true;
+    } catch (const FileError&) {
+        showError(doc.services().ui, swapmsg::kTimingFileFailed, path);
+        return false;
+    }
+}
+
+void outputTimingSystemFile(KORVARaceDoc& doc) {
+    // The wish is kept with the race: a race that just took it on must be saved.
+    if (!doc.timingFileWanted) doc.setModified(true);
+    doc.timingFileWanted = 1;
+    writeMatrixedBrackets(doc);
+}
+
+void rewriteTimingFiles(KORVARaceDoc& doc) {
+    if (doc.timingFileWanted) writeMatrixedBrackets(doc);
+}
+
+void installTimingFileHook(MatrixHooks& hooks) {
+    hooks.writeTimingFile = [](KORVARaceDoc& doc, int bracket) { writeTimingFile(doc, bracket); };
+}
+
+}  // namespace korva
