@@ -1,6 +1,7 @@
 #include "app/views/RaceListView.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
 #include <QVBoxLayout>
