@@ -2,6 +2,7 @@
 // points, marks and finish order, and fly-off points stored through the "Adjustments" dialog.
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QSpinBox>
 #include <QTest>
@@ -9,6 +10,8 @@
 #include "AppFixture.h"
 #include "AppTestSupport.h"
 #include "ListViewSupport.h"
+#include "app/views/KORVAHeatView.h"
+#include "ui/Strings.h"
 
 namespace korva::test {
 namespace {
@@ -121,6 +124,44 @@ TEST_F(Standings, FinishAndFlyOffPointsChangeThePilotList) {
     EXPECT_EQ(column(3), (QStringList{"F5 6", "F0 6", "F0 6", "2"}));
     EXPECT_EQ(column(4), (QStringList{"** 1:02.50", "C 1:04.00", "1:05.00", "1:10.00"}));
     screenshot(app->mainFrame(), "pilot-list-standings");
+}
+
+
+// The last heat entered in the heat window runs the standings with the final flag: the tie
+// for third place is announced and its pilots get their fly-off entries in the pilot list.
+TEST_F(Standings, TheLastHeatEnteredAnnouncesTheTieAndUpdatesThePilotList) {
+    ASSERT_TRUE(start({QString::fromStdString(
+        sampleRace("Tied.kvr", {12, 3, 1, 4, false}, tiedForTheWin))}));
+    app->commands().action(Cmd::ViewHeats)->trigger();
+    auto* heats = qobject_cast<KORVAHeatView*>(app->mainFrame()->window(WindowKind::Heats));
+    ASSERT_NE(heats, nullptr);
+    heats->selectNextOpenHeat();
+    app->commands().update();
+
+    // Lanes 1 to 4: pilot 1 does not finish, 10 wins, then 4 and 7.
+    DialogDriver driver;
+    driver.then("resultsForm", [](QDialog* d) {
+        field<QCheckBox>(d, "dnf1")->click();
+        const int finish[] = {0, 2, 3, 1};
+        for (int lane = 2; lane <= 4; ++lane) {
+            const std::string n = std::to_string(lane);
+            field<QSpinBox>(d, ("finish" + n).c_str())->setValue(finish[lane - 1]);
+            field<QSpinBox>(d, ("seconds" + n).c_str())->setValue(40 + finish[lane - 1]);
+        }
+        press(d);
+    });
+    driver.then("verifyScores", [](QDialog* d) { press(d); });
+    ui.expect(str::kTieQuestion, Answer::No);
+    action(Cmd::EnterResults)->trigger();
+    ui.verifyDone();
+    ASSERT_FALSE(ui.asked.empty());
+    EXPECT_NE(ui.asked.back().text.find("involving 2 pilots"), std::string::npos);
+
+    app->commands().action(Cmd::ViewBracket0)->trigger();
+    EXPECT_EQ(column(1), (QStringList{"4", "7", "1", "10"}));  // 1 flew faster
+    EXPECT_EQ(column(3), (QStringList{"9", "8", "F0 6", "F0 6"}));
+    EXPECT_EQ(app->race()->pilotByNumber(10)->flyOffPoints, 0);
+    EXPECT_EQ(app->race()->pilotByNumber(4)->flyOffPoints, -1);
 }
 
 }  // namespace
