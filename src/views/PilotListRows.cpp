@@ -180,7 +180,9 @@ std::string PilotListRows::pointsText(const KORVAPilot& p) const {
     if (p.dqFlag) return fai() ? "0.00" : "0";
     const std::int32_t total = standings_.total(p);
     const std::string value = fai() ? hundredthsText(total) : cformat("%d", total);
-    if (rules_.flyOffApplies && p.flyOffPoints != -1) return cformat("F%d %s", p.flyOffPoints, value);
+    if (rules_.flyOffApplies && p.flyOffPoints != -1) {
+        return cformat("F%d %s", p.flyOffPoints, value);
+    }
     return value;
 }
 

@@ -62,9 +62,8 @@ TEST_F(Standings, FinishAndFlyOffPointsChangeThePilotList) {
     AppSetup s = setup();
     s.ui = nullptr;  // the program's own message boxes
     app = std::make_unique<KORVARaceApp>(s);
-    ASSERT_TRUE(app->start({"korvarace", QString::fromStdString(
-                                             sampleRace("Tied.kvr", {12, 3, 1, 4, false},
-                                                        tiedForTheWin))}));
+    ASSERT_TRUE(app->start({"korvarace", QString::fromStdString(sampleRace(
+                                             "Tied.kvr", {12, 3, 1, 4, false}, tiedForTheWin))}));
     app->commands().action(Cmd::ViewBracket0)->trigger();
     KORVAPilotView* pilots = pilotView(*app);
     pilots->resize(640, 220);
@@ -78,7 +77,8 @@ TEST_F(Standings, FinishAndFlyOffPointsChangeThePilotList) {
     QString tie;
     {
         DialogDriver driver;
-        driver.then("message", answer(QMessageBox::Yes))  // finish with a round open
+        driver
+            .then("message", answer(QMessageBox::Yes))  // finish with a round open
             .then("message", answer(QMessageBox::Yes, &tie, "tie-question"))
             .then("message", answer(QMessageBox::Ok));  // the pilots involved
         action(Cmd::FinishRace)->trigger();
@@ -126,12 +126,11 @@ TEST_F(Standings, FinishAndFlyOffPointsChangeThePilotList) {
     screenshot(app->mainFrame(), "pilot-list-standings");
 }
 
-
 // The last heat entered in the heat window runs the standings with the final flag: the tie
 // for third place is announced and its pilots get their fly-off entries in the pilot list.
 TEST_F(Standings, TheLastHeatEnteredAnnouncesTheTieAndUpdatesThePilotList) {
-    ASSERT_TRUE(start({QString::fromStdString(
-        sampleRace("Tied.kvr", {12, 3, 1, 4, false}, tiedForTheWin))}));
+    ASSERT_TRUE(start(
+        {QString::fromStdString(sampleRace("Tied.kvr", {12, 3, 1, 4, false}, tiedForTheWin))}));
     app->commands().action(Cmd::ViewHeats)->trigger();
     auto* heats = qobject_cast<KORVAHeatView*>(app->mainFrame()->window(WindowKind::Heats));
     ASSERT_NE(heats, nullptr);

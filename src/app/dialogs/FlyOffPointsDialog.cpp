@@ -20,9 +20,7 @@ constexpr int kTypedPointsMax = 999;
 
 class FlyOffPointsSpin final : public QSpinBox {
 public:
-    explicit FlyOffPointsSpin(QWidget* parent) : QSpinBox(parent) {
-        setRange(0, kTypedPointsMax);
-    }
+    explicit FlyOffPointsSpin(QWidget* parent) : QSpinBox(parent) { setRange(0, kTypedPointsMax); }
 
     void stepBy(int steps) override {
         const int top = std::max(kFlyOffPointsSpinMax, value());
