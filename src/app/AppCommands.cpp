@@ -1,6 +1,8 @@
 #include "app/AppCommands.h"
 
+#include "app/QtText.h"
 #include "app/pictures/ToolIcons.h"
+#include "ui/Strings.h"
 
 namespace korva {
 
@@ -66,6 +68,8 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
            tr("Write the file of the timing system\nTiming File"));
     define(Cmd::PrintReFlyCard, tr("Print Re-&Fly Card..."),
            tr("Print a card to fly the heat again\nRe-Fly Card"));
+    define(Cmd::CreateReportFolder, toQt(std::string(text(str::kCreateReportFolder))),
+           toQt(std::string(text(str::kCreateReportFolderPrompt))));
     define(Cmd::SafetyChecked, tr("Safety &Checked"),
            tr("Mark the selected planes as safety checked\nSafety Checked"));
     define(Cmd::UncheckedPlanesOnly, tr("Show &Unchecked Planes Only"),

@@ -55,6 +55,7 @@ enum class Cmd {
     PrintSpectatorProgram,
     OutputTimingFile,
     PrintReFlyCard,
+    CreateReportFolder,
     // The plane window's desk work: safety checks in bulk, the planes still to check.
     SafetyChecked,
     UncheckedPlanesOnly,

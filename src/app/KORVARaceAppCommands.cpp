@@ -10,6 +10,7 @@
 #include "app/AppInteraction.h"
 #include "app/KORVARaceApp.h"
 #include "app/QtText.h"
+#include "app/ReportFolderCommand.h"
 #include "app/pictures/ToolIcons.h"
 #include "app/pictures/ZelMDIClientPaint.h"
 #include "race/FileIo.h"
@@ -37,6 +38,9 @@ void KORVARaceApp::connectCommands() {
         Cmd::SaveRaceAs, [this] { saveRaceAs(); }, hasRace);
     c.setHandler(
         Cmd::Properties, [this] { properties(); }, hasRace);
+    c.setHandler(
+        Cmd::CreateReportFolder, [this] { createReportFolder(*ui_, *race_, frame_->statusBar()); },
+        hasRace);
     c.setHandler(Cmd::Exit, [this] { frame_->close(); });
     c.setHandler(Cmd::About, [this] { about(); });
     c.setHandler(
@@ -201,7 +205,10 @@ void KORVARaceApp::newRace() {
     if (!saveModified()) return;
     RacePropertiesHost host(*services_, *forms_);
     host.newRaceFolder = newRaceFolder();
-    host.installRace = [this](std::unique_ptr<KORVARaceDoc> race) { installRace(std::move(race)); };
+    host.installRace = [this](std::unique_ptr<KORVARaceDoc> race) {
+        installRace(std::move(race));
+        if (race_) createReportFolder(*ui_, *race_, frame_->statusBar());
+    };
     host.refreshClassMenus = [this] { frame_->rebuildMenus(); };
     propertiesOpen_ = true;
     editRaceProperties(host, true);

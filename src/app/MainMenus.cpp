@@ -46,8 +46,9 @@ void addFileMenu(QMenuBar* bar, const MenuContext& c) {
     if (c.race) {
         add(m, c.commands,
             {Cmd::CloseRace, Cmd::SaveRace, Cmd::SaveRaceAs, kSeparator, Cmd::Properties,
-             kSeparator, Cmd::ImportPilots, Cmd::ExportPilots, Cmd::ExportResults, kSeparator,
-             Cmd::Print, Cmd::QuickPrint, Cmd::PrintPilotCards, Cmd::PrintHeatDetails});
+             Cmd::CreateReportFolder, kSeparator, Cmd::ImportPilots, Cmd::ExportPilots,
+             Cmd::ExportResults, kSeparator, Cmd::Print, Cmd::QuickPrint, Cmd::PrintPilotCards,
+             Cmd::PrintHeatDetails});
     } else {
         add(m, c.commands, {Cmd::Properties});
     }

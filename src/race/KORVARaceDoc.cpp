@@ -332,13 +332,11 @@ void KORVARaceDoc::keepUnreadOriginal() {
 
 void KORVARaceDoc::noteChange() {
     ++changeCount;
-    if (saveReminder == 0 || changeCount % saveReminder != 0) {
-        modified_ = true;
-        return;
-    }
+    // Marked first: a reminder answered No must still leave the race asking to be saved.
+    modified_ = true;
+    if (saveReminder == 0 || changeCount % saveReminder != 0) return;
     if (askYesNo(services_.ui, str::kSaveReminder, Icon::Question, Answer::Yes, changeCount)) {
         changeCount = 0;
-        modified_ = true;
         saveDocument(pathName_);
     }
 }

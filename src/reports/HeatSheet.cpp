@@ -4,6 +4,7 @@
 #include "race/KORVARaceDoc.h"
 #include "reports/HeatTexts.h"
 #include "reports/LanePictures.h"
+#include "reports/ReportPictureNames.h"
 #include "reports/html/ColorLegends.h"
 #include "reports/html/EscapeHtml.h"
 #include "reports/html/ZelHtml.h"
@@ -93,7 +94,8 @@ struct SheetBuilder {
     void heatRow(const HeatListRow& heatRow, int roundNumber) {
         const KORVAHeat& heat = *heatRow.heat;
         if (setup.icons) {
-            cell(heat.isComplete() ? page.make<ZelHtmlImage>("img/finish.jpg") : spacer);
+            cell(heat.isComplete() ? page.make<ZelHtmlImage>(pictureUrl(kFinishPictureName))
+                                   : spacer);
         }
         cell(text(heatRow.absoluteHeat, true));
         cell(text(cformat("R%dH%d", roundNumber, heat.heatNumber)));

@@ -2,6 +2,7 @@
 
 #include "race/KORVARaceDoc.h"
 #include "reports/PrintForms.h"
+#include "reports/ReportPictureNames.h"
 #include "reports/html/EscapeHtml.h"
 
 namespace korva {
@@ -11,8 +12,8 @@ constexpr int kRotatingSlots = 3;
 constexpr int kLaneColorRotation = 0;  // rotationKind: 0 lane colours, 1 wing flags
 
 // Codes come from the race file; escaped, none can break out of the picture's attribute.
-std::string picture(const std::string& name, const std::string& code) {
-    return "img/" + name + escapeHtml(code) + ".jpg";
+std::string picture(const std::string& name) {
+    return pictureUrl(escapeHtml(name));
 }
 }  // namespace
 
@@ -38,19 +39,17 @@ std::string laneColorCodeAt(const KORVARaceDoc& doc, int slot, int roundIndex) {
 }
 
 std::string heatCardLanePicture(const KORVARaceDoc& doc, int lane, int roundIndex) {
-    return picture("HC_L" + std::to_string(lane + 1), laneColorCodeAt(doc, lane, roundIndex));
+    return picture(laneCellPictureName(lane + 1, laneColorCodeAt(doc, lane, roundIndex)));
 }
 
 std::string wingFlagPicture(const KORVARaceDoc& doc, int lane, WingFlags flags, bool color) {
-    std::string name = "WFL";
-    if (color) name += 'C';
-    if (flags == WingFlags::NoseLeft) name += 'L';
-    return picture(name, laneColorCodeAt(doc, lane, 0));
+    return picture(
+        wingFlagPictureName(laneColorCodeAt(doc, lane, 0), flags == WingFlags::NoseLeft, color));
 }
 
 std::string colorChangePicture(const KORVARaceDoc& doc, int lane, int roundIndex, WingFlags flags) {
-    const char* name = flags == WingFlags::NoseLeft ? "MFL_" : "MFU_";
-    return picture(name, laneColorCodeAt(doc, lane, roundIndex));
+    return picture(laneChangePictureName(laneColorCodeAt(doc, lane, roundIndex),
+                                         flags == WingFlags::NoseLeft));
 }
 
 }  // namespace korva

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "race/KORVARaceDoc.h"
+#include "ui/Strings.h"
 
 namespace korva {
 
@@ -60,23 +61,31 @@ SwapValueRange swapValueRange(const SwapPilotsSetup& setup, int bracket, SwapTyp
     return {};
 }
 
+namespace {
+// "Swap Channel ==>" names its field "Swap Channel" in a range message.
+std::string fieldName(const std::string& label) {
+    const std::size_t arrow = label.find(" ==>");
+    return arrow == std::string::npos ? label : label.substr(0, arrow);
+}
+}  // namespace
+
 FormVerdict<SwapField> checkSwapPilotsForm(const KORVASwapPilotsDlg& form,
                                            const SwapPilotsSetup& setup, Interaction& ui) {
     using Verdict = FormVerdict<SwapField>;
-    if (!checkRange(ui, form.bracket, 0, kBracketCount - 1)) {
+    if (!checkRange(ui, form.bracket, 0, kBracketCount - 1, str::kSwapBracketLabel)) {
         return Verdict::retry(SwapField::Bracket);
     }
     const SwapValueRange range = swapValueRange(setup, form.bracket, form.type);
-    if (!checkRange(ui, form.first, range.low, range.high)) return Verdict::retry(SwapField::First);
-    if (!checkRange(ui, form.second, range.low, range.high)) {
+    if (!checkRange(ui, form.first, range.low, range.high, fieldName(range.firstLabel))) return Verdict::retry(SwapField::First);
+    if (!checkRange(ui, form.second, range.low, range.high, fieldName(range.secondLabel))) {
         return Verdict::retry(SwapField::Second);
     }
     if (!range.roundAndLanesShown) return Verdict::accept();
-    if (!checkRange(ui, form.firstLane, 1, kSwapLanes)) return Verdict::retry(SwapField::FirstLane);
-    if (!checkRange(ui, form.secondLane, 1, kSwapLanes)) {
+    if (!checkRange(ui, form.firstLane, 1, kSwapLanes, str::kSwapLaneLabel)) return Verdict::retry(SwapField::FirstLane);
+    if (!checkRange(ui, form.secondLane, 1, kSwapLanes, str::kSwapLaneLabel)) {
         return Verdict::retry(SwapField::SecondLane);
     }
-    if (!checkRange(ui, form.round, 1, setup.roundMax)) return Verdict::retry(SwapField::Round);
+    if (!checkRange(ui, form.round, 1, setup.roundMax, str::kSwapRoundLabel)) return Verdict::retry(SwapField::Round);
     return Verdict::accept();
 }
 

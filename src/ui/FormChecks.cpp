@@ -39,8 +39,12 @@ bool checkLength(Interaction& ui, const std::string& text, std::size_t most) {
 }
 
 bool checkRange(Interaction& ui, int value, int low, int high, int labelId) {
+    return checkRange(ui, value, low, high, std::string(korva::text(labelId)));
+}
+
+bool checkRange(Interaction& ui, int value, int low, int high, const std::string& label) {
     if (value >= low && value <= high) return true;
-    showWarning(ui, str::kFieldIntegerBetween, std::string(korva::text(labelId)), low, high);
+    showWarning(ui, str::kFieldIntegerBetween, label, low, high);
     return false;
 }
 

@@ -33,6 +33,8 @@ bool checkLength(Interaction& ui, const std::string& text, std::size_t most);
 // Refuses a number outside low..high with the range message naming the field (the label's
 // string number), so that a form of many numbers says which one is wrong.
 bool checkRange(Interaction& ui, int value, int low, int high, int labelId);
+// The same with the label as the form shows it.
+bool checkRange(Interaction& ui, int value, int low, int high, const std::string& label);
 // Refuses an empty text with "You must enter" and the field's label (a string number).
 bool checkNotEmpty(Interaction& ui, const std::string& text, int labelId);
 

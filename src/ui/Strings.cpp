@@ -241,6 +241,16 @@ constexpr Entry kEntries[] = {
     {70529, "Input line %d has duplicate Pilot with new AMA: \n New AMA #: %s   Old AMA #: %s \nPilot: %s\n\nLine is discarded\n\nContinue ?"},
     {70530, "Input line %d holds a character the race file cannot keep (Unicode U+%04X)\n\nLine is discarded\n\nContinue ?"},
     {70531, "Input line %d has invalid Team Number %s\n\nLine is discarded\n\nContinue ?"},
+    {70532, "Bracket"},
+    {70533, "Lane"},
+    {70534, "Round"},
+    {70600, "Create Report &Folder"},
+    {70601, "Create the html folder and its pictures beside the race file\nCreate Report Folder"},
+    {70602, "Cannot create the report folder\n%s\n\n%s\n\nReports cannot be written until it exists."},
+    {70603, "Cannot write the picture\n%s\n\n%s\n\nThe pictures written before it are kept."},
+    {70604, "Report folder %s: %d pictures written, %d kept."},
+    {70605, "A file of that name is in the way."},
+    {70606, "The picture could not be drawn."},
     {70700, "The race file was opened from a folder that does not contain an 'HTML' folder.\n\nPrinting cannot take place."},
     {70701, "Card Stock"},
     {70702, "Plain Paper"},
@@ -306,6 +316,15 @@ constexpr Entry kEntries[] = {
     {70905, "Cut"},
     {70906, "Infringe"},
 };
+
+// Lookups search the table: an entry out of order or given twice would hide others.
+constexpr bool strictlyAscending() {
+    for (std::size_t i = 1; i < std::size(kEntries); ++i) {
+        if (kEntries[i - 1].id >= kEntries[i].id) return false;
+    }
+    return true;
+}
+static_assert(strictlyAscending(), "string table ids must be ascending and unique");
 
 }  // namespace
 

@@ -19,6 +19,10 @@ inline constexpr int kSaveFailed = 70002;
 inline constexpr int kEnterNoMoreThan = 70101;
 inline constexpr int kEnterIntegerBetween = 70102;  // where one field's range is plain
 inline constexpr int kFieldIntegerBetween = 70400;
+// Field names of the swap form's range messages.
+inline constexpr int kSwapBracketLabel = 70532;
+inline constexpr int kSwapLaneLabel = 70533;
+inline constexpr int kSwapRoundLabel = 70534;
 inline constexpr int kNoFreePilotNumber = 70103;
 inline constexpr int kDeletePilotTitle = 70104;
 // Result entry: the form checks, then the form texts.
@@ -113,6 +117,14 @@ inline constexpr int kRaceTitleLabel = 70336;
 inline constexpr int kOwnClassLabel = 70337;
 inline constexpr int kFontLabel = 70338;
 inline constexpr int kTitleFontLabel = 70339;
+// The report folder and its pictures.
+inline constexpr int kCreateReportFolder = 70600;
+inline constexpr int kCreateReportFolderPrompt = 70601;
+inline constexpr int kCannotCreateReportFolder = 70602;
+inline constexpr int kCannotWritePicture = 70603;
+inline constexpr int kReportFolderDone = 70604;
+inline constexpr int kFileInTheWay = 70605;
+inline constexpr int kPictureNotDrawn = 70606;
 // Report runs: the html folder, the print forms, the heat reports and their files.
 inline constexpr int kMatrixLocked = 432;
 inline constexpr int kNoHtmlFolder = 70700;

@@ -137,6 +137,13 @@ TEST_F(Document, SaveReminderEveryTenChanges) {
     ui.expect(297, Answer::No);
     doc->noteChange();  // counting starts again after a save
 
+    // A reminder after every change, answered No, still leaves the change unsaved.
+    doc->saveReminder = 1;
+    ASSERT_TRUE(doc->saveDocument(path));
+    ui.expect(297, Answer::No);
+    doc->noteChange();
+    EXPECT_TRUE(doc->isModified());
+
     doc->saveReminder = 0;
     for (int i = 0; i < 50; ++i) doc->noteChange();
     EXPECT_TRUE(doc->isModified());

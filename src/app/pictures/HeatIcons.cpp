@@ -7,12 +7,14 @@ namespace korva {
 
 namespace {
 constexpr int kSize = 64;  // drawn large, shown scaled
+}  // namespace
 
-QImage completeHeatImage() {
-    QImage image(kSize, kSize, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+QImage completeHeatImage(int size, const QColor& background) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(background);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / double(kSize), size / double(kSize));
     // A dark rim keeps the green disc visible on a selected (blue) row and in bright light.
     p.setPen(QPen(QColor(0, 70, 20), 4));
     p.setBrush(QColor(20, 150, 50));
@@ -26,10 +28,9 @@ QImage completeHeatImage() {
     p.drawPath(tick);
     return image;
 }
-}  // namespace
 
 QIcon completeHeatIcon() {
-    return QIcon(QPixmap::fromImage(completeHeatImage()));
+    return QIcon(QPixmap::fromImage(completeHeatImage(kSize, Qt::transparent)));
 }
 
 }  // namespace korva

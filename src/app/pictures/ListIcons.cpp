@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <functional>
 
+#include "app/pictures/PlanePictures.h"
 #include "app/pictures/ToolIcons.h"
 #include "views/PilotListRows.h"
 #include "views/PlaneListRows.h"
@@ -25,17 +26,21 @@ const QColor kOrange(235, 100, 0);
 
 using Drawing = std::function<void(QPainter&)>;
 
-QPixmap drawn(int size, const Drawing& draw) {
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap pm(QSize(size, size) * ratio);
-    pm.setDevicePixelRatio(ratio);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
+void paintScaled(QPaintDevice& device, int size, const Drawing& draw) {
+    QPainter p(&device);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(size / kUnit, size / kUnit);
     p.setPen(QPen(kInk, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     draw(p);
+}
+
+QPixmap drawn(int size, const Drawing& draw) {
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pm(QSize(size, size) * ratio);
+    pm.setDevicePixelRatio(ratio);
+    pm.fill(Qt::transparent);
+    paintScaled(pm, size, draw);
     return pm;
 }
 
@@ -62,20 +67,12 @@ void tick(QPainter& p, const QColor& color, double width) {
     p.restore();
 }
 
-// A plane seen from above, nose up: the shape that reads as a plane even at list size.
 void plane(QPainter& p, const QColor& body, bool hollow = false) {
-    QPainterPath shape;
-    shape.setFillRule(Qt::WindingFill);  // the parts overlap: their union
-    shape.addRoundedRect(QRectF(27, 3, 10, 56), 5, 5);
-    shape.addPolygon(QPolygonF({QPointF(3, 30), QPointF(29, 20), QPointF(35, 20), QPointF(61, 30),
-                                QPointF(61, 37), QPointF(3, 37), QPointF(3, 30)}));
-    shape.addPolygon(QPolygonF({QPointF(16, 53), QPointF(29, 47), QPointF(35, 47), QPointF(48, 53),
-                                QPointF(48, 58), QPointF(16, 58), QPointF(16, 53)}));
     p.save();
     p.setPen(
         QPen(hollow ? body : kInk, hollow ? 5 : 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(hollow ? QBrush(Qt::white) : QBrush(body));
-    p.drawPath(shape.simplified());
+    p.drawPath(planeFromAbove());
     p.restore();
 }
 
@@ -102,10 +99,12 @@ void warningBadge(QPainter& p) {
     p.restore();
 }
 
-void channelBadge(QPainter& p, const QColor& fill) {
+// The two channel badges differ in their letters' colour too, so that they stay apart where
+// the colours print as greys of nearly the same shade.
+void channelBadge(QPainter& p, const QColor& fill, const QColor& letters) {
     p.setBrush(fill);
     p.drawRoundedRect(QRectF(3, 8, 58, 48), 10, 10);
-    label(p, QRectF(3, 8, 58, 46), QStringLiteral("Ch"), 34, Qt::white);
+    label(p, QRectF(3, 8, 58, 46), QStringLiteral("Ch"), 34, letters);
 }
 
 void waiverPage(QPainter& p) {
@@ -148,8 +147,8 @@ Drawing pilotDrawing(int status) {
                 p.drawRect(QRectF(21, 18, 8, 28));
                 p.drawRect(QRectF(35, 18, 8, 28));
             };
-        case kIconChannelInRace: return [](QPainter& p) { channelBadge(p, kBlue); };
-        case kIconChannelInBracket: return [](QPainter& p) { channelBadge(p, kOrange); };
+        case kIconChannelInRace: return [](QPainter& p) { channelBadge(p, kBlue, Qt::white); };
+        case kIconChannelInBracket: return [](QPainter& p) { channelBadge(p, kOrange, kInk); };
         case kIconNoPrimaryPlane:
             return [](QPainter& p) {
                 plane(p, QColor(150, 150, 150));
@@ -175,6 +174,13 @@ Drawing pilotDrawing(int status) {
 
 QPixmap pilotStatusIcon(int status, int size) {
     return drawn(size, pilotDrawing(status));
+}
+
+QImage pilotStatusImage(int status, int size, const QColor& background) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(background);
+    paintScaled(image, size, pilotDrawing(status));
+    return image;
 }
 
 QString pilotStatusTip(int status) {

@@ -70,6 +70,17 @@ void paintPlane(QPainter& p, const QRectF& box, const PlaneLivery& livery) {
     p.restore();
 }
 
+QPainterPath planeFromAbove() {
+    QPainterPath shape;
+    shape.setFillRule(Qt::WindingFill);  // the parts overlap: their union
+    shape.addRoundedRect(QRectF(27, 3, 10, 56), 5, 5);
+    shape.addPolygon(QPolygonF({QPointF(3, 30), QPointF(29, 20), QPointF(35, 20), QPointF(61, 30),
+                                QPointF(61, 37), QPointF(3, 37), QPointF(3, 30)}));
+    shape.addPolygon(QPolygonF({QPointF(16, 53), QPointF(29, 47), QPointF(35, 47), QPointF(48, 53),
+                                QPointF(48, 58), QPointF(16, 58), QPointF(16, 53)}));
+    return shape.simplified();
+}
+
 QImage planePicture(int which, bool facingRight) {
     QImage drawn(kPictureWidth, kPictureHeight, QImage::Format_ARGB32);
     drawn.fill(Qt::transparent);

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainterPath>
 #include <QRectF>
 
 class QPainter;
@@ -17,6 +18,10 @@ struct PlaneLivery {
 
 // A pylon racer seen from the side, nose to the right, filling `box`.
 void paintPlane(QPainter& painter, const QRectF& box, const PlaneLivery& livery);
+
+// A pylon racer seen from above, nose up, on a 64 x 64 grid: the shape that reads as a plane
+// even at list size.
+QPainterPath planeFromAbove();
 
 // Picture `which` (0 or 1) of the flying planes, on pure green (the transparent colour).
 QImage planePicture(int which, bool facingRight);
