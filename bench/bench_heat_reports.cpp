@@ -3,39 +3,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-
-#include "reports/HtmlPrintQueue.h"
+#include "BenchRaceFolder.h"
 #include "reports/PrintHeats.h"
-#include "samples/FullRace.h"
 
 namespace {
 
 using namespace korva;
-
-struct NoQueue : HtmlPrintQueue {
-    void QueueHtmlPrint(const std::string&) override {}
-};
-
-// The full race in a temporary race folder with its html folder.
-struct RaceFolder {
-    samples::FullRace race;
-    std::string folder;
-
-    RaceFolder() {
-        folder = (std::filesystem::temp_directory_path() / "korva-bench-XXXXXX").string();
-        if (mkdtemp(folder.data()) == nullptr) folder.clear();
-        std::filesystem::create_directory(folder + "/html");
-        race.doc->raceFolder = folder;
-        race.services.raceFileName = "Full.kvr";
-    }
-    ~RaceFolder() {
-        std::error_code ignored;
-        if (!folder.empty()) std::filesystem::remove_all(folder, ignored);
-    }
-};
+using bench::NoQueue;
+using bench::RaceFolder;
 
 void run(benchmark::State& state, HeatReport report) {
     RaceFolder r;

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/AppInteraction.h"
+#include "app/ExportCommand.h"
 #include "app/QtInteraction.h"
 #include "app/dialogs/QtMatrixForms.h"
 #include "app/dialogs/QtRaceForms.h"
@@ -100,6 +101,7 @@ bool KORVARaceApp::start(const QStringList& arguments) {
     connectRegistrationCommands(*this, *registration_);
     connectResultCommands(*this);
     connectStandingsCommands(*this);
+    connectExportCommand(*this);
     frame_->placeOnScreen();
     frame_->rebuildMenus();
 

@@ -100,11 +100,8 @@ std::vector<std::string> PrintHeats(KORVARaceDoc& doc, PrintForms& forms, HtmlPr
 
 std::vector<std::string> PrintHeats(KORVARaceDoc& doc, HtmlPrintQueue& queue,
                                     const HeatPrintChoice& choice, bool htmlOnly) {
-    ReportRun run(doc, queue);
-    if (!run.ready()) return {};
-    run.printUnless(htmlOnly);
-    writeHeatReport(run, choice);
-    return run.finish();
+    return runWithoutDialogs(doc, queue, htmlOnly,
+                             [&](ReportRun& run) { writeHeatReport(run, choice); });
 }
 
 std::vector<std::string> PrintReFlyCard(KORVARaceDoc& doc, PrintForms& forms, HtmlPrintQueue& queue,

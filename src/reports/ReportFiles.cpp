@@ -53,8 +53,13 @@ std::string safeFileNamePart(const std::string& text) {
 
 void deleteNumberedPages(const std::string& folder, const std::string& format,
                          const std::string& raceName) {
+    deleteNumberedPages(folder, [&](int page) { return cformat(format, raceName, page); });
+}
+
+void deleteNumberedPages(const std::string& folder,
+                         const std::function<std::string(int page)>& nameOf) {
     for (int page = 1; page <= kMostNumberedPages; ++page) {
-        const std::string path = joinPath(folder, cformat(format, raceName, page));
+        const std::string path = joinPath(folder, nameOf(page));
         if (std::remove(path.c_str()) != 0) break;
     }
 }

@@ -2,6 +2,7 @@
 // The files of report runs: the race's html folder, the race name in page file names,
 // names made safe for a file name, and pages left over from an earlier run.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -23,5 +24,8 @@ std::string safeFileNamePart(const std::string& text);
 // from 1 on in `folder`, stopping at the first page that cannot be deleted.
 void deleteNumberedPages(const std::string& folder, const std::string& format,
                          const std::string& raceName);
+// The same for any numbered name: `nameOf` gives the file name of a page number.
+void deleteNumberedPages(const std::string& folder,
+                         const std::function<std::string(int page)>& nameOf);
 
 }  // namespace korva

@@ -76,4 +76,13 @@ const std::vector<std::string>& ReportRun::finish() {
     return written_;
 }
 
+std::vector<std::string> runWithoutDialogs(KORVARaceDoc& doc, HtmlPrintQueue& queue, bool htmlOnly,
+                                           const std::function<void(ReportRun&)>& write) {
+    ReportRun run(doc, queue);
+    if (!run.ready()) return {};
+    run.printUnless(htmlOnly);
+    write(run);
+    return run.finish();
+}
+
 }  // namespace korva

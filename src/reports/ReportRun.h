@@ -2,6 +2,7 @@
 // What every report run shares: the html folder check, the confirmation, the pages written
 // into the folder and handed to the print queue once all are written.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -75,5 +76,10 @@ private:
     bool finished_ = false;
     std::vector<std::string> written_;
 };
+
+// A run without dialogs (quick print, the command line): the folder check, then `write`
+// composes and writes the pages, printed unless only html is wanted. Returns the pages.
+std::vector<std::string> runWithoutDialogs(KORVARaceDoc& doc, HtmlPrintQueue& queue, bool htmlOnly,
+                                           const std::function<void(ReportRun&)>& write);
 
 }  // namespace korva

@@ -18,8 +18,9 @@ std::string timingFilePath(const KORVARaceDoc& doc, int bracket);
 // Writes the bracket's file when its matrix has rounds, replacing the old one only once
 // the new one is complete. Tells the user and returns false when that fails.
 bool writeTimingFile(KORVARaceDoc& doc, int bracket);
-// The "Output Timing System File" command: from now on the race wants the files.
-void outputTimingSystemFile(KORVARaceDoc& doc);
+// The "Output Timing System File" command: from now on the race wants the files. False when
+// some bracket's file could not be written (the user was told).
+bool outputTimingSystemFile(KORVARaceDoc& doc);
 // After a matrix build or a swap: the files again, when the race wants them.
 void rewriteTimingFiles(KORVARaceDoc& doc);
 // Lets the matrix command write the files after every build.

@@ -24,8 +24,10 @@ std::string safeForFileName(std::string text) {
     return text;
 }
 
-void writeMatrixedBrackets(KORVARaceDoc& doc) {
-    for (int b = 0; b < kBracketCount; ++b) writeTimingFile(doc, b);
+bool writeMatrixedBrackets(KORVARaceDoc& doc) {
+    bool all = true;
+    for (int b = 0; b < kBracketCount; ++b) all = writeTimingFile(doc, b) && all;
+    return all;
 }
 
 }  // namespace
@@ -54,11 +56,11 @@ bool writeTimingFile(KORVARaceDoc& doc, int bracket) {
     }
 }
 
-void outputTimingSystemFile(KORVARaceDoc& doc) {
+bool outputTimingSystemFile(KORVARaceDoc& doc) {
     // The wish is kept with the race: a race that just took it on must be saved.
     if (!doc.timingFileWanted) doc.setModified(true);
     doc.timingFileWanted = 1;
-    writeMatrixedBrackets(doc);
+    return writeMatrixedBrackets(doc);
 }
 
 void rewriteTimingFiles(KORVARaceDoc& doc) {

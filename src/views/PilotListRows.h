@@ -47,6 +47,7 @@ public:
     int filter() const { return filter_; }
 
     const std::vector<const KORVAPilot*>& rows() const { return rows_; }
+    const StandingsSource& standings() const { return standings_; }
 
     // The columns this race shows, in order.
     std::vector<PilotColumn> columns() const;

@@ -39,7 +39,8 @@ TEST(KorvaProgram, ListsEveryCommandAndSaysHowItWasCalledWrongly) {
     };
     std::string out, err;
     ASSERT_EQ(run("--help", out, err), 0) << err;
-    for (const char* command : {"dump", "resave", "matrix", "results", "standings", "finish"}) {
+    for (const char* command : {"dump", "resave", "matrix", "results", "standings", "finish",
+                                "timing", "import", "export"}) {
         EXPECT_NE(out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
     }
     EXPECT_EQ(run("", out, err), 2);

@@ -2,11 +2,14 @@
 
 #include "cli/CliTool.h"
 #include "cli/DumpCommand.h"
+#include "cli/ExportCommand.h"
 #include "cli/FinishCommand.h"
+#include "cli/ImportCommand.h"
 #include "cli/MatrixCommand.h"
 #include "cli/ResaveCommand.h"
 #include "cli/ResultsCommand.h"
 #include "cli/StandingsCommand.h"
+#include "cli/TimingCommand.h"
 
 namespace korva::test {
 
@@ -18,6 +21,9 @@ int runKorva(const std::vector<std::string>& args, std::ostream& out, std::ostre
     addResultsCommand(tool.app(), tool.context());
     addStandingsCommand(tool.app(), tool.context());
     addFinishCommand(tool.app(), tool.context());
+    addTimingCommand(tool.app(), tool.context());
+    addImportCommand(tool.app(), tool.context());
+    addExportCommand(tool.app(), tool.context());
     return tool.run(args);
 }
 

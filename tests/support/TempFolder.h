@@ -20,4 +20,7 @@ private:
     std::string path_;
 };
 
+// A file's whole content, byte for byte; empty when it cannot be read.
+std::string fileText(const std::string& path);
+
 }  // namespace korva::test

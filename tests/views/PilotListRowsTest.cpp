@@ -4,29 +4,11 @@
 
 #include "samples/SampleRace.h"
 #include "support/ScriptedInteraction.h"
+#include "views/HandStandings.h"
 #include "views/PilotListRows.h"
 
 namespace korva::test {
 namespace {
-
-// Standings set by hand, by pilot number.
-struct HandStandings final : StandingsSource {
-    std::map<std::int32_t, std::int32_t> totals;
-    std::map<std::int32_t, BestTime> best;
-    std::array<std::int32_t, kBracketCount> fastest{};
-
-    std::int32_t total(const KORVAPilot& p) const override {
-        const auto it = totals.find(p.pilotNumber);
-        return it == totals.end() ? 0 : it->second;
-    }
-    BestTime bestTime(const KORVAPilot& p) const override {
-        const auto it = best.find(p.pilotNumber);
-        return it == best.end() ? BestTime{} : it->second;
-    }
-    std::int32_t fastestOfBracket(int b) const override {
-        return b < 0 ? 0 : fastest[static_cast<std::size_t>(b)];
-    }
-};
 
 class PilotList : public ::testing::Test {
 protected:
