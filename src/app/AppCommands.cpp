@@ -65,7 +65,7 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
     define(Cmd::PrintSpectatorProgram, tr("Print Spectator &Program..."),
            tr("Print the spectator program\nSpectator Program"));
     define(Cmd::OutputTimingFile, tr("Output &Timing System File"),
-           tr("Write the file of the timing system\nTiming File"));
+           tr("Create file for Timing System program\nCreate Timing System file"));
     define(Cmd::PrintReFlyCard, tr("Print Re-&Fly Card..."),
            tr("Print a card to fly the heat again\nRe-Fly Card"));
     define(Cmd::CreateReportFolder, toQt(std::string(text(str::kCreateReportFolder))),

@@ -8,6 +8,7 @@
 
 #include "app/AppInteraction.h"
 #include "app/ExportCommand.h"
+#include "app/HeatChangeCommands.h"
 #include "app/QtInteraction.h"
 #include "app/dialogs/QtMatrixForms.h"
 #include "app/dialogs/QtRaceForms.h"
@@ -101,6 +102,7 @@ bool KORVARaceApp::start(const QStringList& arguments) {
     connectRegistrationCommands(*this, *registration_);
     connectResultCommands(*this);
     connectStandingsCommands(*this);
+    connectHeatChangeCommands(*this);
     connectExportCommand(*this);
     frame_->placeOnScreen();
     frame_->rebuildMenus();

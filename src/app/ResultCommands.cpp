@@ -11,18 +11,17 @@
 
 namespace korva {
 
-namespace {
-
 KORVAHeatView* heatView(const KORVARaceApp& app) {
     if (!app.race()) return nullptr;
     return qobject_cast<KORVAHeatView*>(app.mainFrame()->window(WindowKind::Heats));
 }
 
-// The heat window when it is the current window.
 KORVAHeatView* currentHeatView(const KORVARaceApp& app) {
     KORVAHeatView* view = heatView(app);
     return view && app.mainFrame()->currentKind() == WindowKind::Heats ? view : nullptr;
 }
+
+namespace {
 
 void enterSelectedResults(KORVARaceApp& app, HeatResultForms& forms) {
     QPointer<KORVAHeatView> view = currentHeatView(app);
