@@ -53,7 +53,7 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
     define(Cmd::Change, tr("&Change..."), tr("Change the selected entry\nChange"));
     define(Cmd::AddPlane, tr("Add &Plane..."), tr("Register a plane for the pilot\nAdd Plane"));
     define(Cmd::DeletePilot, tr("&Delete Pilot..."), tr("Delete a pilot\nDelete Pilot"));
-    define(Cmd::FlyOffPoints, tr("Set &FlyOff Points..."),
+    define(Cmd::FlyOffPoints, tr("&FlyOff Points..."),
            tr("Enter the fly-off result of the pilot\nFlyOff Points"));
     define(Cmd::EnterResults, tr("&Enter Results..."),
            tr("Enter the heat's results\nEnter Results"));
