@@ -11,11 +11,11 @@
 
 #include "AppFixture.h"
 #include "AppTestSupport.h"
-#include "app/PrintCommands.h"
 #include "app/dialogs/QtPrintForms.h"
 #include "app/views/KORVAHeatView.h"
 #include "race/FileIo.h"
 #include "reports/PrintOptions.h"
+#include "scoring/Standings.h"
 #include "ui/Strings.h"
 
 namespace korva::test {
@@ -210,7 +210,7 @@ TEST_F(PrintCommands, PilotCardsWithoutAMatrixAskForRoundsAndAreKeptWithoutShowi
     ui.verifyDone();
 }
 
-TEST_F(PrintCommands, ReFlyCardAndFlyOffPageAreWrittenFromTheirHooks) {
+TEST_F(PrintCommands, ReFlyCardAndTheStandingsFlyOffPageAreWritten) {
     openRace();
     action(Cmd::ViewHeats)->trigger();
     EXPECT_FALSE(action(Cmd::PrintReFlyCard)->isEnabled());
@@ -243,7 +243,7 @@ TEST_F(PrintCommands, ReFlyCardAndFlyOffPageAreWrittenFromTheirHooks) {
                 EXPECT_EQ(field<QLabel>(d, "paper")->text(), "Plain Paper");
                 press(d);
             });
-        flyOffInfoHook (*app)(info);
+        app->standings()->showFlyOffInfo(info);
     }
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(fs::path(shown.front()).filename(), "Spring_FlyOffPilotInfo_Class_424.html");
