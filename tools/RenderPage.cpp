@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
     doc.drawContents(&painter, QRectF(0, 0, width, height));
     painter.end();
     // An indexed image keeps the PNGs small enough to commit.
-    const QImage small = image.convertToFormat(QImage::Format_Indexed8);
+    const QImage small =
+        image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     return small.save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
 }

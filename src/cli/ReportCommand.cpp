@@ -223,20 +223,20 @@ void addReportOptions(CLI::App& command, ReportCliOptions& o) {
     addNumberOption(command, "--begin-round", o.beginRound, "first round of heat pages");
     addNumberOption(command, "--end-round", o.endRound,
                     "last round of heat pages (default: the last\nround of the chosen classes)");
-    command
-        .add_option("--print-date", o.printDate,
-                    "date printed on the pages (default: today)")
+    command.add_option("--print-date", o.printDate, "date printed on the pages (default: today)")
         ->type_name("TEXT")
         ->check(CLI::Validator(
             [](std::string& date) -> std::string {
                 if (date.size() <= kPrintDateMax) return {};
-                return "at most " + std::to_string(kPrintDateMax) + " characters, not '" +
-                       date + "'";
+                return "at most " + std::to_string(kPrintDateMax) + " characters, not '" + date +
+                       "'";
             },
             ""));
-    command.add_flag_callback("--icons", [&o] { o.icons = true; },
-                              "lane pictures on heat pages, status icons in the pilot list");
-    command.add_flag_callback("--no-icons", [&o] { o.icons = false; }, "neither");
+    command.add_flag_callback(
+        "--icons", [&o] { o.icons = true; },
+        "lane pictures on heat pages, status icons in the pilot list");
+    command.add_flag_callback(
+        "--no-icons", [&o] { o.icons = false; }, "neither");
     addChoiceOption(command, "--wing-flags", o.wingFlags, keysOf(kWingFlags),
                     "wing flags of heat sheets: none, nose-left, nose-up");
     addNumberOption(command, "--pilot", o.pilot, "heat-results of this pilot only");
@@ -261,9 +261,8 @@ void addReportCommand(CLI::App& app, CliContext& context) {
         "output does, and prints each path written. Exits 1 when nothing was written.");
     auto options = std::make_shared<ReportCliOptions>();
     addReportOptions(*command, *options);
-    command->callback([options, &context] {
-        context.status = printReport(*options, context.out, context.err);
-    });
+    command->callback(
+        [options, &context] { context.status = printReport(*options, context.out, context.err); });
 }
 
 }  // namespace korva
