@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
+#include "cli/CliSession.h"
 #include "cli/KorvaRun.h"
 #include "race/KORVARaceDoc.h"
 #include "samples/SampleRace.h"
@@ -119,6 +121,17 @@ TEST_F(ReportCli, RefusesWhatItCannotUnderstandWithStatusTwo) {
     EXPECT_EQ(run("heat-sheets", {"--wing-flags", "sideways"}), 2);
     EXPECT_EQ(run("spectator-programs", {"--font-size", "huge"}), 2);
     EXPECT_TRUE(std::filesystem::is_empty(folder.file("html")));
+}
+
+// Sample races made by script are the same on every run when SOURCE_DATE_EPOCH is set.
+TEST(CliClockTest, SourceDateEpochStopsTheClock) {
+    ::setenv("SOURCE_DATE_EPOCH", "1778889600", 1);
+    EXPECT_EQ(CliClock().now(), 1778889600);
+    ::setenv("SOURCE_DATE_EPOCH", "soon", 1);
+    const Timestamp before = SystemClock().now();
+    EXPECT_GE(CliClock().now(), before) << "a value that is no time is ignored";
+    ::unsetenv("SOURCE_DATE_EPOCH");
+    EXPECT_GE(CliClock().now(), before);
 }
 
 }  // namespace
