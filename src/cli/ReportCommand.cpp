@@ -73,17 +73,6 @@ std::vector<std::string> kindNames() {
     return names;
 }
 
-std::vector<std::string> splitList(const std::string& text) {
-    std::vector<std::string> items;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t comma = std::min(text.find(',', start), text.size());
-        if (comma > start) items.push_back(text.substr(start, comma - start));
-        start = comma + 1;
-    }
-    return items;
-}
-
 // The brackets named by number or class name, a bit each; nothing when a word names none.
 std::optional<int> classBits(const KORVARaceDoc& doc, const std::vector<std::string>& words,
                              std::ostream& err) {
