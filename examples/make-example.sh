@@ -40,7 +40,8 @@ rm "$here/race/pilots424.csv" "$here/race/pilots426.csv"
 
 "$korva" matrix "$race" --end-round 4 --seed 7 --no-inform
 
-# Rounds 1 and 2 of both classes flown; rounds 3 and 4 are still to come.
+# Rounds 1 and 2 of both classes flown, with a tie for third place; rounds 3 and 4 are still
+# to come.
 result() {  # BRACKET ROUND HEAT LANE...
     local bracket=$1 round=$2 heat=$3
     shift 3
@@ -52,7 +53,7 @@ for bracket in 0 1; do
     result "$bracket" 1 1 1=1,1:31.20,0 2=2,1:33.45,0 3=3,1:35.10,1
     result "$bracket" 1 2 1=2,1:34.80,0 2=1,1:32.05,0 3=3,1:36.90,0
     result "$bracket" 2 1 1=3,1:36.40,1 2=1,1:30.95,0 3=2,1:33.70,0
-    result "$bracket" 2 2 1=1,1:31.85,0 2=3,1:35.55,0 3=2,1:34.25,0
+    result "$bracket" 2 2 1=1,1:31.85,0 2=2,1:34.25,0 3=3,1:35.55,0
 done
 
 # The renders: the pages of a copy of the folder, so that the example stays as a newcomer

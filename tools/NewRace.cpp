@@ -1,4 +1,5 @@
-// korva_new_race FILE TITLE: a new race of the 424 (AMA) and 426 classes, saved to FILE,
+// korva_new_race FILE TITLE: a new race of the 424 (AMA) and 426 classes with ties resolved
+// by fly-off, saved to FILE,
 // with the report folder and pictures beside it, as the program makes them for a new race.
 
 #include <QGuiApplication>
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     values.title = argv[2];
     values.class424Ama = true;
     values.class426 = true;
+    values.resolveTies = 1;  // by fly-off, so that tied pilots show on the fly-off page
     korva::KORVARaceDoc race(session.services);
     if (!korva::applyProperties(race, values) || !race.saveDocument(path)) return 1;
     const korva::ReportFolderOutcome folder =

@@ -96,6 +96,26 @@ TEST_F(ReportCli, WritesTheChosenPagesAndPrintsTheirPaths) {
     }
 }
 
+TEST_F(ReportCli, WritesAFlyOffPageForEachClassWithATie) {
+    {
+        KORVARaceDoc doc(services);
+        doc.loadFile(race);
+        doc.resolveTiesByFlyOff = 1;
+        doc.writeFile(race);
+    }
+    // Pilot 1 won round 1 ahead of pilot 4; pilot 4 wins round 2 ahead of pilot 1.
+    Args lanes{"results",       race,     "--bracket=0",   "--round=2", "--heat=1",      "--lane",
+               "1=2,1:30.00,0", "--lane", "2=1,1:29.00,0", "--lane",    "3=3,1:31.00,0", "--lane",
+               "4=4,1:32.00,0"};
+    ASSERT_EQ(runKorva(lanes, out, err), 0) << err.str();
+    ASSERT_EQ(run("fly-off", {"--classes", "0"}), 0) << err.str();
+    ASSERT_EQ(printed().size(), 1U);
+    const std::string page = pages();
+    EXPECT_TRUE(has(page, "First1") && has(page, "Last4")) << page;
+    EXPECT_FALSE(has(page, "First7"));
+    EXPECT_EQ(run("fly-off", {"--classes", "1"}), 1) << "no tie in bracket 1";
+}
+
 TEST_F(ReportCli, NothingWrittenEndsWithStatusOne) {
     // Nobody is tied: there is no fly-off page.
     EXPECT_EQ(run("fly-off"), 1);
