@@ -232,7 +232,8 @@ void addReportOptions(CLI::App& command, ReportCliOptions& o) {
     addChoiceOption(command, "--font-size", o.fontSize, keysOf(kFontSizes),
                     "spectator programs: small, medium, large");
     command.add_option("--bracket", o.bracket, "refly-card: the heat's bracket (0..2)")
-        ->check(CLI::Range(0, kBracketCount - 1));
+        ->check(CLI::Range(0, kBracketCount - 1))
+        ->type_name("B");
     addNumberOption(command, "--round", o.round, "refly-card: the heat's round (from 1)");
     addNumberOption(command, "--heat", o.heat, "refly-card: the heat (from 1)");
     command.add_flag("--save", o.save, "keep in FILE what printing records (printed times, lock)")
@@ -244,10 +245,10 @@ void addReportOptions(CLI::App& command, ReportCliOptions& o) {
 void addReportCommand(CLI::App& app, CliContext& context) {
     CLI::App* command = app.add_subcommand("report", "write a race's pages into its html folder");
     command->footer(
-        "KIND is one of heat-cards, changed-heat-cards, blank-heat-cards, heat-sheets,\n"
-        "heat-results, refly-card, pilot-cards, pilot-list, heat-details, spectator-programs,\n"
-        "fly-off. Writes the pages into the html folder beside FILE, as quick print's html\n"
-        "output does, and prints each path written. Exits 1 when nothing was written.");
+        "Writes the KIND pages into the html folder beside FILE, as quick print's html output\n"
+        "does, and prints each path written; printing them is the program's business.\n"
+        "Exit status: 0 pages written, 1 nothing written (no html folder, no heat, no tie),\n"
+        "2 usage error.");
     auto options = std::make_shared<ReportCliOptions>();
     addReportOptions(*command, *options);
     command->callback(
