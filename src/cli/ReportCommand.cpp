@@ -97,7 +97,6 @@ struct ReportJob {
     KORVARaceDoc& doc;
     const ReportCliOptions& o;
     int classes;
-    std::ostream& err;
     NoPrinting queue;
 };
 
@@ -173,7 +172,7 @@ int printReport(const ReportCliOptions& o, std::ostream& out, std::ostream& err)
     if (!loadRaceFile(doc, o.file, err)) return 1;
     const std::optional<int> classes = classBits(doc, o.classes, err);
     if (!classes) return kUsageStatus;
-    ReportJob job{doc, o, *classes, err, {}};
+    ReportJob job{doc, o, *classes, {}};
     const std::optional<std::vector<std::string>> written = writeReport(job);
     if (!written) return kUsageStatus;
     for (const std::string& path : *written) out << path << "\n";
