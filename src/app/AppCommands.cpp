@@ -53,7 +53,7 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
     define(Cmd::Change, tr("&Change..."), tr("Change the selected entry\nChange"));
     define(Cmd::AddPlane, tr("Add &Plane..."), tr("Register a plane for the pilot\nAdd Plane"));
     define(Cmd::DeletePilot, tr("&Delete Pilot..."), tr("Delete a pilot\nDelete Pilot"));
-    define(Cmd::FlyOffPoints, tr("Set &FlyOff Points..."),
+    define(Cmd::FlyOffPoints, tr("&FlyOff Points..."),
            tr("Enter the fly-off result of the pilot\nFlyOff Points"));
     define(Cmd::EnterResults, tr("&Enter Results..."),
            tr("Enter the heat's results\nEnter Results"));
@@ -65,7 +65,7 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
     define(Cmd::PrintSpectatorProgram, tr("Print Spectator &Program..."),
            tr("Print the spectator program\nSpectator Program"));
     define(Cmd::OutputTimingFile, tr("Output &Timing System File"),
-           tr("Write the file of the timing system\nTiming File"));
+           tr("Create file for Timing System program\nCreate Timing System file"));
     define(Cmd::PrintReFlyCard, tr("Print Re-&Fly Card..."),
            tr("Print a card to fly the heat again\nRe-Fly Card"));
     define(Cmd::CreateReportFolder, toQt(std::string(text(str::kCreateReportFolder))),

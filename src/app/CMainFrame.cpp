@@ -98,7 +98,9 @@ RaceWindow* CMainFrame::createWindow(WindowKind kind) {
     if (!race) return nullptr;
     RaceWindow* w = nullptr;
     switch (kind) {
-        case WindowKind::Pilots: w = new KORVAPilotView(*race, *commands_, nullptr); break;
+        case WindowKind::Pilots:
+            w = new KORVAPilotView(*race, *commands_, nullptr, host_.pilotStandings());
+            break;
         case WindowKind::Planes: w = new KORVAPlaneView(*race, *commands_, nullptr); break;
         case WindowKind::Heats: w = new KORVAHeatView(*race, *commands_, nullptr); break;
         case WindowKind::None: return nullptr;

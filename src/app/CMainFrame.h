@@ -18,6 +18,7 @@ class QToolBar;
 namespace korva {
 
 class KORVARaceDoc;
+class StandingsSource;
 class ZelMDIClientPaint;
 
 // What the main window asks of the application.
@@ -25,6 +26,8 @@ class FrameHost {
 public:
     virtual ~FrameHost() = default;
     virtual KORVARaceDoc* race() const = 0;
+    // What the pilot window shows as points and times; none: a race without results.
+    virtual const StandingsSource* pilotStandings() const { return nullptr; }
     virtual QStringList recentFiles() const = 0;
     virtual void openRaceFile(const QString& path, bool fromShell) = 0;
     // Asked when the window is closed by the user: save changes? false keeps it open.

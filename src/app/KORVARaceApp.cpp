@@ -8,6 +8,7 @@
 
 #include "app/AppInteraction.h"
 #include "app/ExportCommand.h"
+#include "app/HeatChangeCommands.h"
 #include "app/QtInteraction.h"
 #include "app/dialogs/QtMatrixForms.h"
 #include "app/dialogs/QtRaceForms.h"
@@ -15,6 +16,7 @@
 #include "app/QtSettingsStore.h"
 #include "app/RegistrationCommands.h"
 #include "app/ResultCommands.h"
+#include "app/StandingsCommands.h"
 #include "app/pictures/ToolIcons.h"
 #include "app/pictures/ZelMDIClientPaint.h"
 #include "matrix/MatrixTrace.h"
@@ -22,6 +24,7 @@
 #include "race/LoadFailure.h"
 #include "session/DesktopLauncher.h"
 #include "race/FileIo.h"
+#include "scoring/Standings.h"
 #include "session/KORVACmdParms.h"
 #include "session/StartupSettings.h"
 #include "ui/Messages.h"
@@ -72,6 +75,8 @@ KORVARaceApp::KORVARaceApp(const AppSetup& setup) {
         QCoreApplication::exit(1);
     };
     ui_->onRefresh([this](bool refill) {
+        // Results or pilots changed: the lists show the totals as they are now.
+        if (standings_) standings_->update();
         if (frame_) frame_->refreshViews(refill);
     });
 }
@@ -96,6 +101,8 @@ bool KORVARaceApp::start(const QStringList& arguments) {
     connectCommands();
     connectRegistrationCommands(*this, *registration_);
     connectResultCommands(*this);
+    connectStandingsCommands(*this);
+    connectHeatChangeCommands(*this);
     connectExportCommand(*this);
     frame_->placeOnScreen();
     frame_->rebuildMenus();
@@ -162,6 +169,7 @@ void KORVARaceApp::shutdown() {
     frame_.reset();
     if (masterReadable_) services_->master.saveAtShutdown(services_->workingFolder, clock_);
     services_->master.pilots.clear();
+    standings_.reset();
     race_.reset();
     pointers_.remove();
     if (auto* qs = dynamic_cast<QtSettingsStore*>(settings_)) qs->sync();

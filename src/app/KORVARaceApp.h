@@ -22,6 +22,7 @@ class QtMatrixForms;
 class QtRaceForms;
 class QtRegistrationForms;
 class RacePropertiesForms;
+class RaceStandings;
 class RegistrationForms;
 
 // What the program is given; empty members take the program's own (message boxes,
@@ -52,8 +53,12 @@ public:
     RaceServices& services() { return *services_; }
     CommandTable& commands() const { return frame_->commands(); }
 
+    // The standings of the open race, brought up to date before every refresh of the views.
+    RaceStandings* standings() const { return standings_.get(); }
+
     // FrameHost
     KORVARaceDoc* race() const override { return race_.get(); }
+    const StandingsSource* pilotStandings() const override;
     QStringList recentFiles() const override;
     void openRaceFile(const QString& path, bool fromShell) override;
     bool canClose() override;
@@ -113,6 +118,7 @@ private:
     RecentFiles recent_;
     PointerShapes pointers_;
     std::unique_ptr<KORVARaceDoc> race_;
+    std::unique_ptr<RaceStandings> standings_;  // of race_, and gone before it
     std::unique_ptr<CMainFrame> frame_;
     bool masterReadable_ = true;
     bool ending_ = false;

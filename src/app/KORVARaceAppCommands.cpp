@@ -16,6 +16,7 @@
 #include "race/FileIo.h"
 #include "properties/RaceProperties.h"
 #include "properties/RacePropertiesEditor.h"
+#include "scoring/Standings.h"
 #include "ui/Messages.h"
 
 namespace korva {
@@ -77,6 +78,10 @@ void KORVARaceApp::connectCommands() {
     connectMatrixCommands();
 }
 
+const StandingsSource* KORVARaceApp::pilotStandings() const {
+    return standings_.get();
+}
+
 QStringList KORVARaceApp::recentFiles() const {
     QStringList list;
     for (const std::string& f : recent_.files()) list << QString::fromStdString(f);
@@ -113,6 +118,7 @@ void KORVARaceApp::installRace(std::unique_ptr<KORVARaceDoc> race) {
     if (!race) return;
     dropRace();
     race_ = std::move(race);
+    standings_ = std::make_unique<RaceStandings>(*race_);
     services_->raceFileName = lastComponent(race_->pathName());
     recent_.add(race_->pathName());
     recent_.save(*settings_);
@@ -121,6 +127,7 @@ void KORVARaceApp::installRace(std::unique_ptr<KORVARaceDoc> race) {
 
 void KORVARaceApp::dropRace() {
     frame_->closeRaceWindows();
+    standings_.reset();
     race_.reset();
     services_->raceFileName.clear();
     frame_->rebuildMenus();

@@ -8,6 +8,7 @@
 #include "app/dialogs/MatrixProgress.h"
 #include "app/dialogs/QtMatrixForms.h"
 #include "matrix/MatrixCommand.h"
+#include "scoring/TimingFile.h"
 
 namespace korva {
 
@@ -32,7 +33,8 @@ bool KORVARaceApp::runMatrixCommand(
     GenerationOptions options;
     options.tick = [&progress] { progress.tick(); };
     MatrixCommand command(race, options);
-    // The timing-system file comes with result entry; until then the hook stays empty.
+    // Every build rewrites the timing program's files once the race wants them.
+    installTimingFileHook(command.hooks);
     generating_ = true;
     bool heatsChanged = false;
     const bool built = run(command, heatsChanged);
@@ -52,9 +54,12 @@ bool KORVARaceApp::buildMatrix() {
 }
 
 bool KORVARaceApp::regenerateOpenRounds(KORVARaceDoc& race) {
-    return runMatrixCommand(race, [](MatrixCommand& command, bool& heatsChanged) {
+    const bool built = runMatrixCommand(race, [](MatrixCommand& command, bool& heatsChanged) {
         return command.RegenerateOpenRounds(heatsChanged);
     });
+    // New open rounds are a new matrix to the timing program as much as a build is.
+    if (built) rewriteTimingFiles(race);
+    return built;
 }
 
 }  // namespace korva

@@ -7,28 +7,29 @@
 #include "app/dialogs/QtResultForms.h"
 #include "app/views/KORVAHeatView.h"
 #include "scoring/EnterResultsCommand.h"
+#include "scoring/Standings.h"
 
 namespace korva {
-
-namespace {
 
 KORVAHeatView* heatView(const KORVARaceApp& app) {
     if (!app.race()) return nullptr;
     return qobject_cast<KORVAHeatView*>(app.mainFrame()->window(WindowKind::Heats));
 }
 
-// The heat window when it is the current window.
 KORVAHeatView* currentHeatView(const KORVARaceApp& app) {
     KORVAHeatView* view = heatView(app);
     return view && app.mainFrame()->currentKind() == WindowKind::Heats ? view : nullptr;
 }
 
+namespace {
+
 void enterSelectedResults(KORVARaceApp& app, HeatResultForms& forms) {
     QPointer<KORVAHeatView> view = currentHeatView(app);
     const HeatListRow* row = view ? view->selectedRow() : nullptr;
     if (!row) return;
-    EnterResultsHooks hooks;
-    hooks.runStandings = [](int, bool) {};  // the standings come with the pilot list's points
+    // Without standings (no race open) the hook stays a no-op.
+    const EnterResultsHooks hooks =
+        app.standings() ? resultEntryHooks(*app.standings()) : EnterResultsHooks{};
     if (!enterResults(*app.race(), forms, row->bracket, row->roundIndex + 1, row->heatIndex + 1,
                       hooks)) {
         return;

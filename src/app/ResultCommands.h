@@ -4,8 +4,14 @@
 
 namespace korva {
 
+class KORVAHeatView;
 class KORVARaceApp;
 
 void connectResultCommands(KORVARaceApp& app);
+
+// The heat window of the open race, if one is open.
+KORVAHeatView* heatView(const KORVARaceApp& app);
+// The heat window when it is the current window.
+KORVAHeatView* currentHeatView(const KORVARaceApp& app);
 
 }  // namespace korva

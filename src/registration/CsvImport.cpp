@@ -39,6 +39,12 @@ constexpr int kUnmappable = 70530;
 constexpr int kTeamNotNumber = 70531;
 }  // namespace id
 
+// The file's name as the system spells it (UTF-8), not race text.
+template <typename... Args>
+void showPathMessage(Interaction& ui, int message, Icon icon, const Args&... args) {
+    showUtf8Message(ui, message, icon, Buttons::Ok, Answer::Ok, args...);
+}
+
 enum class LineOutcome { Imported, Discarded, Stop };
 
 // A refused line: the user says whether the import goes on without it.
@@ -202,7 +208,7 @@ bool importPilots(KORVARaceDoc& doc, CsvImportForms& forms) {
     if (!file || trimmed(file->path).empty()) return false;
     const std::string& path = file->path;
     if (!fileExists(path)) {
-        showError(ui, id::kNoSuchFile, path);
+        showPathMessage(ui, id::kNoSuchFile, Icon::Error, path);
         return false;
     }
     const std::optional<int> classIndex = importClass(doc, forms);
@@ -211,12 +217,12 @@ bool importPilots(KORVARaceDoc& doc, CsvImportForms& forms) {
     try {
         bytes = readWholeFile(path);
     } catch (const FileError&) {
-        showError(ui, id::kCannotOpen, path);
+        showPathMessage(ui, id::kCannotOpen, Icon::Error, path);
         return false;
     }
     const CsvText csv = splitCsvText(bytes);
     if (csv.lines.empty()) {
-        showError(ui, id::kEmptyFile, path);
+        showPathMessage(ui, id::kEmptyFile, Icon::Error, path);
         return false;
     }
 
@@ -227,14 +233,14 @@ bool importPilots(KORVARaceDoc& doc, CsvImportForms& forms) {
         if (importer.import(csv.lines[i], csv.utf8, line) == LineOutcome::Stop) break;
     }
     if (importer.imported() == 0) {
-        showWarning(ui, id::kNoneImported, path);
+        showPathMessage(ui, id::kNoneImported, Icon::Warning, path);
         return false;
     }
     flagBracketChanged(doc, bracketOfClass(*classIndex));
     doc.recountChannels();
     doc.noteChange();
     ui.refreshViews(true);
-    showInfo(ui, id::kImported, path, importer.imported());
+    showPathMessage(ui, id::kImported, Icon::Information, path, importer.imported());
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "matrix/MatrixCommand.h"
 #include "race/FileIo.h"
 #include "race/KORVARaceDoc.h"
+#include "race/TextCodec.h"
 #include "scoring/SwapMessages.h"
 #include "scoring/TimingFile.h"
 #include "ui/Messages.h"
@@ -37,9 +38,10 @@ std::string timingFilePath(const KORVARaceDoc& doc, int bracket) {
     const std::string raceFile =
         services.raceFileName.empty() ? lastComponent(doc.pathName()) : services.raceFileName;
     const KORVAMatrix& m = doc.raceMatrix.matrix(bracket);
-    const std::string name = withoutExtension(raceFile) + "_" +
-                             safeForFileName(className(m.ClassCode, doc.thirdBracketName())) +
-                             ".INI";
+    // The folder and race file name are the system's UTF-8; the class name is race text.
+    const std::string name =
+        withoutExtension(raceFile) + "_" +
+        safeForFileName(cp1252ToUtf8(className(m.ClassCode, doc.thirdBracketName()))) + ".INI";
     return joinPath(doc.raceFolder.empty() ? services.workingFolder : doc.raceFolder, name);
 }
 
@@ -51,7 +53,8 @@ bool writeTimingFile(KORVARaceDoc& doc, int bracket) {
         writeFileAtomically(path, std::vector<std::uint8_t>(text.begin(), text.end()));
         return true;
     } catch (const FileError&) {
-        showError(doc.services().ui, swapmsg::kTimingFileFailed, path);
+        showUtf8Message(doc.services().ui, swapmsg::kTimingFileFailed, Icon::Error, Buttons::Ok,
+                        Answer::Ok, path);
         return false;
     }
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "race/KORVARaceDoc.h"
+#include "scoring/FinishOrder.h"
+#include "scoring/StandingsScores.h"
 #include "ui/Format.h"
 #include "ui/Strings.h"
 #include "views/ListText.h"
@@ -25,13 +27,6 @@ int threeWay(const T& a, const T& b) {
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 
-// Best times: a time before none, the smaller first, without a cut before with one.
-int compareBest(const BestTime& a, const BestTime& b) {
-    if ((a.total == 0) != (b.total == 0)) return a.total != 0 ? -1 : 1;
-    if (a.total != b.total) return threeWay(a.total, b.total);
-    return threeWay(a.cut, b.cut);
-}
-
 // The channel counts only below the pseudo channels, where two pilots would interfere.
 bool shared(const ChannelTable& table, int channel) {
     return channel >= 0 && channel < kPseudoChannel && table[static_cast<std::size_t>(channel)] > 1;
@@ -41,26 +36,13 @@ bool shared(const ChannelTable& table, int channel) {
 
 struct PilotListRows::SortKey {
     const KORVAPilot* pilot;
-    std::int32_t total;
-    BestTime best;
+    FinishKey finish;  // the standings values: points and low-time columns only
     int lane;
     std::string text;  // the column's text key: name or association number, lowered
 };
 
 PilotListRows::PilotListRows(KORVARaceDoc& doc, const StandingsSource& standings)
-    : doc_(doc), standings_(standings), filter_(doc.bracketFilter) {
-    flyOffApplies_ = flyOffShown();
-}
-
-bool allMatrixedRoundsComplete(const KORVARaceDoc& doc) {
-    bool any = false;
-    for (const KORVAMatrix& m : doc.raceMatrix.matrices) {
-        if (!m.hasRounds()) continue;
-        if (!m.allRoundsComplete()) return false;
-        any = true;
-    }
-    return any;
-}
+    : doc_(doc), standings_(standings), filter_(doc.bracketFilter), rules_(finishRules(doc)) {}
 
 bool canAddPlane(const KORVARaceDoc& doc) {
     const KORVAPilot* selected = doc.pilotByNumber(doc.currentSelection);
@@ -79,10 +61,6 @@ bool canPrintHeatDetails(const KORVARaceDoc& doc, const PilotListRows& list) {
 
 bool PilotListRows::fai() const {
     return doc_.faiClass != 0;
-}
-
-bool PilotListRows::flyOffShown() const {
-    return doc_.resolveTiesByFlyOff && (doc_.raceFinished || allMatrixedRoundsComplete(doc_));
 }
 
 bool PilotListRows::shows(const KORVAPilot& p) const {
@@ -110,12 +88,11 @@ void PilotListRows::setFilter(int bracket) {
 }
 
 PilotListRows::SortKey PilotListRows::keyOf(const KORVAPilot& p) const {
-    SortKey k{&p, 0, {}, -1, {}};
+    SortKey k{&p, {}, -1, {}};
     switch (sortColumn_) {
         case PilotColumn::Points:
         case PilotColumn::LowTime:
-            k.total = standings_.total(p);
-            k.best = standings_.bestTime(p);
+            k.finish = {p.bracket, standings_.total(p), p.flyOffPoints, standings_.bestTime(p)};
             break;
         case PilotColumn::Lane:
             if (p.bracket >= 0 && p.bracket < kBracketCount) {
@@ -132,30 +109,13 @@ PilotListRows::SortKey PilotListRows::keyOf(const KORVAPilot& p) const {
 }
 
 void PilotListRows::sort() {
-    flyOffApplies_ = flyOffShown();
+    rules_ = finishRules(doc_);
     std::vector<SortKey> keys;
     keys.reserve(rows_.size());
     for (const KORVAPilot* p : rows_) keys.push_back(keyOf(*p));
     std::stable_sort(keys.begin(), keys.end(),
                      [this](const SortKey& a, const SortKey& b) { return before(a, b); });
     for (std::size_t i = 0; i < keys.size(); ++i) rows_[i] = keys[i].pilot;
-}
-
-int PilotListRows::compareTotals(const SortKey& a, const SortKey& b) const {
-    if (!fai()) return threeWay(b.total, a.total);  // more points first
-    // Lower scores first, but a pilot without any score after everyone else.
-    if ((a.total == 0) != (b.total == 0)) return a.total != 0 ? -1 : 1;
-    return threeWay(a.total, b.total);
-}
-
-int PilotListRows::compareFinish(const SortKey& a, const SortKey& b) const {
-    if (const int c = compareTotals(a, b); c != 0) return c;
-    const std::int32_t fa = a.pilot->flyOffPoints;
-    const std::int32_t fb = b.pilot->flyOffPoints;
-    if (flyOffApplies_ && fa != -1 && fb != -1 && fa != fb) {
-        return fai() ? threeWay(fa, fb) : threeWay(fb, fa);
-    }
-    return compareBest(a.best, b.best);
 }
 
 bool PilotListRows::before(const SortKey& a, const SortKey& b) const {
@@ -169,13 +129,11 @@ bool PilotListRows::before(const SortKey& a, const SortKey& b) const {
             c = p.classIndex != q.classIndex ? threeWay(p.classIndex, q.classIndex)
                                              : threeWay(a.text, b.text);
             break;
-        case PilotColumn::Points:
-            c = p.bracket != q.bracket ? threeWay(p.bracket, q.bracket) : compareFinish(a, b);
-            break;
+        case PilotColumn::Points: c = compareFinishOrder(a.finish, b.finish, rules_); break;
         case PilotColumn::LowTime:
             c = p.bracket != q.bracket ? threeWay(p.bracket, q.bracket)
-                                       : compareBest(a.best, b.best);
-            if (c == 0) c = compareTotals(a, b);
+                                       : compareBestTimes(a.finish.best, b.finish.best);
+            if (c == 0) c = compareTotals(a.finish.total, b.finish.total, rules_.fai);
             break;
         case PilotColumn::Chan:
             c = p.channel != q.channel ? threeWay(p.channel, q.channel) : threeWay(a.text, b.text);
@@ -222,7 +180,9 @@ std::string PilotListRows::pointsText(const KORVAPilot& p) const {
     if (p.dqFlag) return fai() ? "0.00" : "0";
     const std::int32_t total = standings_.total(p);
     const std::string value = fai() ? hundredthsText(total) : cformat("%d", total);
-    if (flyOffApplies_ && p.flyOffPoints != -1) return cformat("F%d %s", p.flyOffPoints, value);
+    if (rules_.flyOffApplies && p.flyOffPoints != -1) {
+        return cformat("F%d %s", p.flyOffPoints, value);
+    }
     return value;
 }
 

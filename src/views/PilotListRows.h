@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "race/StandingsSource.h"
+#include "scoring/FinishOrder.h"
 #include "session/ColumnWidths.h"
 
 namespace korva {
@@ -62,26 +63,20 @@ public:
 private:
     struct SortKey;
     bool shows(const KORVAPilot& pilot) const;
-    bool flyOffShown() const;
     bool fai() const;
     std::string pointsText(const KORVAPilot& pilot) const;
     std::string lowTimeText(const KORVAPilot& pilot) const;
     std::string laneText(const KORVAPilot& pilot) const;
     SortKey keyOf(const KORVAPilot& pilot) const;
     bool before(const SortKey& a, const SortKey& b) const;
-    int compareTotals(const SortKey& a, const SortKey& b) const;
-    int compareFinish(const SortKey& a, const SortKey& b) const;
 
     KORVARaceDoc& doc_;
     const StandingsSource& standings_;
     std::vector<const KORVAPilot*> rows_;
     PilotColumn sortColumn_ = PilotColumn::Points;
     int filter_ = -1;
-    bool flyOffApplies_ = false;  // taken at every refill and sort
+    FinishRules rules_;  // taken at every refill and sort
 };
-
-// Every round of every matrixed bracket has all its heats complete.
-bool allMatrixedRoundsComplete(const KORVARaceDoc& doc);
 
 // Context-menu states. Add Plane: the selected pilot has room for another plane.
 bool canAddPlane(const KORVARaceDoc& doc);

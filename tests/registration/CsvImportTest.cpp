@@ -112,8 +112,11 @@ TEST_F(CsvImportTest, ClassOfTheImportAndRefusalsBeforeAnyLine) {
     EXPECT_FALSE(importPilots(doc, forms));
 
     t.ui.expect(429).expect(70522).expect(427).expect(600);
-    forms.files.push_back(folder.file("missing.csv"));
+    forms.files.push_back(folder.file("M\xC3\xBCller.csv"));
     EXPECT_FALSE(importPilots(doc, forms));
+    // A file's name is the system's UTF-8, shown as it is.
+    EXPECT_TRUE(t.ui.asked.back().utf8);
+    EXPECT_NE(t.ui.asked.back().text.find("M\xC3\xBCller.csv does not exist"), std::string::npos);
     EXPECT_FALSE(import("empty.csv", "", 1));
     EXPECT_FALSE(import("heading.csv", "AMA,Last,First,Team\n", 1));
     doc.class424Apra = doc.class426 = 0;

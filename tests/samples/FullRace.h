@@ -24,6 +24,13 @@ struct FullRace {
         size.lanes = 4;
         doc = makeRace(services, size);
     }
+
+    // A result stored again with other points: the winner of the last heat of bracket 0
+    // swaps between 4 and 3 points.
+    void storeOneResult() {
+        KORVAHeat& heat = *doc->raceMatrix.matrix(0).rounds.back()->heats.back();
+        heat.lanePoints[0] = heat.lanePoints[0] == 4 ? 3 : 4;
+    }
 };
 
 }  // namespace korva::samples

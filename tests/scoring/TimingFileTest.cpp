@@ -119,6 +119,10 @@ TEST_F(TimingFileTest, EachMatrixedBracketIsWrittenWholeOrReportedByName) {
     doc.userClassName = "../Q/40";
     doc.raceMatrix.matrix(2).setClassCode(4);
     EXPECT_EQ(timingFilePath(doc, 2), "/work/Spring_.._Q_40.INI");
+    // The path is the system's UTF-8 throughout, in the file name and in the message.
+    EXPECT_TRUE(t.ui.asked.back().utf8);
+    doc.userClassName = "Sch\xF6n";
+    EXPECT_EQ(timingFilePath(doc, 2), "/work/Spring_Sch\xC3\xB6n.INI");
 }
 
 }  // namespace

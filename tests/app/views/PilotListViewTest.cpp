@@ -111,7 +111,8 @@ TEST_F(PilotList, FaiRaceShowsScoresWithoutLaneAndAssociationColumns) {
     ASSERT_EQ(model->columnCount(), 6);
     EXPECT_EQ(model->headerData(3, Qt::Horizontal).toString(), "Score");
     EXPECT_EQ(model->headerData(4, Qt::Horizontal).toString(), "Low Score");
-    EXPECT_EQ(texts(pilotView(*app), 3).first(), "0.00");
+    // The sample's lane values read as scores in hundredths, the lowest first.
+    EXPECT_EQ(texts(pilotView(*app), 3).first(), "0.09");
 }
 
 TEST_F(PilotList, ContextMenuOffersTheClassFiltersAndThePilotCommands) {
@@ -137,10 +138,10 @@ TEST_F(PilotList, ContextMenuOffersTheClassFiltersAndThePilotCommands) {
     EXPECT_EQ(app->race()->currentSelection, 3);
     EXPECT_EQ(shown,
               (QStringList{"View all classes", "View 424", "View 426", "View Q40", "&Add New...",
-                           "&Change...", "Add &Plane...", "Set &FlyOff Points...", "&Print...",
+                           "&Change...", "Add &Plane...", "&FlyOff Points...", "&Print...",
                            "&Quick Print", "Print &Heat Details..."}));
-    // Printing and fly-offs wait for their parts of the program; deleting is not offered.
-    // The filter shown stays enabled, so that it looks pressed rather than unavailable.
+    // Printing waits for its part of the program, fly-off points for a tie; deleting is not
+    // offered. The filter shown stays enabled, so that it looks pressed rather than unavailable.
     EXPECT_EQ(enabled, (QStringList{"View all classes", "View 424", "View 426", "View Q40",
                                     "&Add New...", "&Change...", "Add &Plane..."}));
     EXPECT_TRUE(app->commands().action(Cmd::ViewAllClasses)->isChecked());
