@@ -180,7 +180,8 @@ int printReport(const ReportCliOptions& o, std::ostream& out, std::ostream& err)
         err << "korva report: nothing was written\n";
         return 1;
     }
-    // What printing records in the race (printed times, the matrix lock) is kept on request.
+    // The matrix lock that printed heat cards set is kept on request; printing times live
+    // only as long as the session, so changed-heat-cards writes every card here.
     if (o.save && !saveRace(doc, o.file, err)) return 1;
     return 0;
 }
@@ -235,7 +236,7 @@ void addReportOptions(CLI::App& command, ReportCliOptions& o) {
         ->type_name("B");
     addNumberOption(command, "--round", o.round, "refly-card: the heat's round (from 1)");
     addNumberOption(command, "--heat", o.heat, "refly-card: the heat (from 1)");
-    command.add_flag("--save", o.save, "keep in FILE what printing records (printed times, lock)")
+    command.add_flag("--save", o.save, "save FILE with the matrix lock that heat cards set")
         ->disable_flag_override();
 }
 
@@ -246,6 +247,7 @@ void addReportCommand(CLI::App& app, CliContext& context) {
     command->footer(
         "Writes the KIND pages into the html folder beside FILE, as quick print's html output\n"
         "does, and prints each path written; printing them is the program's business.\n"
+        "Each run is a new session: changed-heat-cards writes every card.\n"
         "Exit status: 0 pages written, 1 nothing written (no html folder, no heat, no tie),\n"
         "2 usage error.");
     auto options = std::make_shared<ReportCliOptions>();
