@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <map>
@@ -38,6 +39,17 @@ CLI::Option* addWholeOption(CLI::App& command, const std::string& names, std::op
 }
 
 }  // namespace
+
+std::vector<std::string> splitList(const std::string& text) {
+    std::vector<std::string> items;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        if (comma > start) items.push_back(text.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return items;
+}
 
 std::optional<int> wholeNumber(const std::string& text) {
     return parseWhole<int>(text);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "cli/ConsoleInteraction.h"
 
@@ -15,6 +16,9 @@ class Option;
 }  // namespace CLI
 
 namespace korva {
+
+// The items of a comma-separated list, empty ones left out.
+std::vector<std::string> splitList(const std::string& text);
 
 // A whole number in decimal as people type it ("08" is 8); nothing for any other text.
 std::optional<int> wholeNumber(const std::string& text);

@@ -1,13 +1,26 @@
 #include "cli/CliSession.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <ostream>
 
+#include "cli/CliOptions.h"
 #include "race/Archive.h"
 #include "race/FileIo.h"
 #include "race/KORVARaceDoc.h"
 
 namespace korva {
+
+CliClock::CliClock() {
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
+        const std::optional<int> seconds = wholeNumber(epoch);
+        if (seconds && *seconds >= 0) fixed_ = *seconds;
+    }
+}
+
+Timestamp CliClock::now() const {
+    return fixed_ ? *fixed_ : system_.now();
+}
 
 int reportLoadError(const std::string& path, std::ostream& err, FileKind kind) {
     try {

@@ -3,6 +3,7 @@
 // memory, and one clear sentence for a race file that fails to load.
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -16,11 +17,23 @@ namespace korva {
 
 class KORVARaceDoc;
 
+// The system clock, or the time SOURCE_DATE_EPOCH gives (seconds since 1970), so that a script
+// building sample races makes the same files on every run.
+class CliClock final : public Clock {
+public:
+    CliClock();
+    Timestamp now() const override;
+
+private:
+    std::optional<Timestamp> fixed_;
+    SystemClock system_;
+};
+
 struct CliSession {
     explicit CliSession(std::ostream& err, AnswerMap answers = {})
         : ui(err, std::move(answers)), services(ui, clock, settings) {}
     ConsoleInteraction ui;
-    SystemClock clock;
+    CliClock clock;
     MemorySettingsStore settings;
     RaceServices services;
 };

@@ -31,17 +31,6 @@ struct MatrixCliOptions {
     AnswerMap answers;
 };
 
-std::vector<std::string> splitList(const std::string& text) {
-    std::vector<std::string> items;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t comma = std::min(text.find(',', start), text.size());
-        if (comma > start) items.push_back(text.substr(start, comma - start));
-        start = comma + 1;
-    }
-    return items;
-}
-
 // "--begin-round N" for every bracket or "--begin-round B=N" for one; the last one given wins.
 void addBeginRound(MatrixCliOptions& o, const std::string& value) {
     const std::size_t eq = value.find('=');

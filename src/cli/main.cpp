@@ -7,6 +7,7 @@
 #include "cli/ImportCommand.h"
 #include "cli/MatrixCommand.h"
 #include "cli/ResaveCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/ResultsCommand.h"
 #include "cli/StandingsCommand.h"
 #include "cli/TimingCommand.h"
@@ -23,5 +24,6 @@ int main(int argc, char** argv) {
     korva::addTimingCommand(tool.app(), tool.context());
     korva::addImportCommand(tool.app(), tool.context());
     korva::addExportCommand(tool.app(), tool.context());
+    korva::addReportCommand(tool.app(), tool.context());
     return tool.run({argv + 1, argv + argc});
 }

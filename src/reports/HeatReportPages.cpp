@@ -132,6 +132,7 @@ void writeHeatReport(ReportRun& run, const HeatPrintChoice& choice) {
         case HeatReport::ChangedCards: writeCards(run, choice); break;
         case HeatReport::Results: writeResults(run, choice); break;
         case HeatReport::Sheets: writeSheet(run, choice); break;
+        case HeatReport::BlankCards: writeBlankCards(run, choice); break;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "reports/PilotHeatDetails.h"
 
+#include "race/KORVAHeatTime.h"
 #include "race/KORVARaceDoc.h"
 #include "reports/PilotListing.h"
 #include "reports/PrintLook.h"
@@ -20,8 +21,12 @@ namespace korva {
 namespace {
 constexpr const char* kSize = "2";
 
+// The time text of every other page, not minutes, seconds and hundredths all joined by
+// colons, which reads as hours.
 std::string timeText(std::int32_t hundredths) {
-    return cformat("%d:%02d:%02d", hundredths / 6000, hundredths / 100 % 60, hundredths % 100);
+    KORVAHeatTime time;
+    time.setTotal(hundredths);
+    return time.text();
 }
 
 struct DetailsBuilder {

@@ -24,13 +24,15 @@ int runTitleOf(HeatReport report) {
         case HeatReport::ChangedCards: return str::kRunChangedHeatCards;
         case HeatReport::Results: return str::kRunHeatResults;
         case HeatReport::Sheets: return str::kRunHeatSheets;
-        case HeatReport::Cards: break;
+        case HeatReport::Cards:
+        case HeatReport::BlankCards: break;
     }
     return str::kRunHeatCards;
 }
 
 int paperOf(HeatReport report) {
-    const bool cards = report == HeatReport::Cards || report == HeatReport::ChangedCards;
+    const bool cards = report == HeatReport::Cards || report == HeatReport::ChangedCards ||
+                       report == HeatReport::BlankCards;
     return cards ? str::kCardStock : str::kPlainPaper;
 }
 

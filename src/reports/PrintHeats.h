@@ -12,7 +12,7 @@ namespace korva {
 class HtmlPrintQueue;
 class KORVARaceDoc;
 
-enum class HeatReport { Cards, ChangedCards, Results, Sheets };
+enum class HeatReport { Cards, ChangedCards, Results, Sheets, BlankCards };
 
 // What a heat report prints, as the dialogs or quick print chose it.
 struct HeatPrintChoice {

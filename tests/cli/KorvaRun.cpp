@@ -7,6 +7,7 @@
 #include "cli/ImportCommand.h"
 #include "cli/MatrixCommand.h"
 #include "cli/ResaveCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/ResultsCommand.h"
 #include "cli/StandingsCommand.h"
 #include "cli/TimingCommand.h"
@@ -24,6 +25,7 @@ int runKorva(const std::vector<std::string>& args, std::ostream& out, std::ostre
     addTimingCommand(tool.app(), tool.context());
     addImportCommand(tool.app(), tool.context());
     addExportCommand(tool.app(), tool.context());
+    addReportCommand(tool.app(), tool.context());
     return tool.run(args);
 }
 
