@@ -42,8 +42,8 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
     define(Cmd::QuickPrint, tr("&Quick Print"), tr("Print the list without asking\nQuick Print"));
     define(Cmd::PrintPilotCards, tr("Print Pilot &Info Cards..."),
            tr("Print Information Cards for Pilots\nPrint Pilot Cards"));
-    define(Cmd::PrintHeatDetails, tr("Print &Heat Details..."),
-           tr("Print the heat details of the pilots\nPrint Heat Details"));
+    define(Cmd::PrintHeatDetails, tr("Print Heat &Details"),
+           tr("Print Heat Details for all Pilots\nPrint Pilot Heat Details"));
     define(Cmd::ImportPilots, tr("&Import Pilots..."), tr("Import pilots from a CSV file\nImport"));
     define(Cmd::ExportPilots, tr("&Export Pilots..."), tr("Export pilots to a CSV file\nExport"));
     define(Cmd::ExportResults, tr("Export &Results..."),
@@ -62,12 +62,12 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
     define(Cmd::SwapPilots, tr("&Swap Pilots..."), tr("Swap two pilots in open rounds\nSwap"));
     define(Cmd::HeatCards, tr("Heat &Cards"), tr("Show the heats with their results\nHeat Cards"));
     define(Cmd::HeatSheets, tr("Heat S&heets"), tr("Show who flies in which lane\nHeat Sheets"));
-    define(Cmd::PrintSpectatorProgram, tr("Print Spectator &Program..."),
-           tr("Print the spectator program\nSpectator Program"));
+    define(Cmd::PrintSpectatorProgram, tr("Print Spectator P&rogram..."),
+           tr("Print programs for spectators\nPrint program"));
     define(Cmd::OutputTimingFile, tr("Output &Timing System File"),
            tr("Create file for Timing System program\nCreate Timing System file"));
-    define(Cmd::PrintReFlyCard, tr("Print Re-&Fly Card..."),
-           tr("Print a card to fly the heat again\nRe-Fly Card"));
+    define(Cmd::PrintReFlyCard, tr("Print Re-&Fly Card"),
+           tr("Print single heat card for re-fly\nPrint re-fly heart card"));
     define(Cmd::CreateReportFolder, toQt(std::string(text(str::kCreateReportFolder))),
            toQt(std::string(text(str::kCreateReportFolderPrompt))));
     define(Cmd::SafetyChecked, tr("Safety &Checked"),

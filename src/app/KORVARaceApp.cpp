@@ -13,6 +13,7 @@
 #include "app/dialogs/QtMatrixForms.h"
 #include "app/dialogs/QtRaceForms.h"
 #include "app/dialogs/QtRegistrationForms.h"
+#include "app/PrintCommands.h"
 #include "app/QtSettingsStore.h"
 #include "app/RegistrationCommands.h"
 #include "app/ResultCommands.h"
@@ -103,6 +104,7 @@ bool KORVARaceApp::start(const QStringList& arguments) {
     connectResultCommands(*this);
     connectStandingsCommands(*this);
     connectHeatChangeCommands(*this);
+    connectPrintCommands(*this);
     connectExportCommand(*this);
     frame_->placeOnScreen();
     frame_->rebuildMenus();

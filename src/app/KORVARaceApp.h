@@ -87,6 +87,8 @@ public:
     std::function<void(KORVARaceDoc&)> regenerateFaiMatrix = [](KORVARaceDoc&) {};
     // Fills the printer list once the window shows.
     std::function<void()> buildPrinterList = [] {};
+    // Shows a page a print run queued; unset: in the desktop's browser, to print from there.
+    std::function<void(const std::string& path)> showPrintedPage;
 
 private:
     void connectCommands();

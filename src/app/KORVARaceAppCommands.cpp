@@ -9,6 +9,7 @@
 
 #include "app/AppInteraction.h"
 #include "app/KORVARaceApp.h"
+#include "app/PrintCommands.h"
 #include "app/QtText.h"
 #include "app/ReportFolderCommand.h"
 #include "app/pictures/ToolIcons.h"
@@ -119,6 +120,7 @@ void KORVARaceApp::installRace(std::unique_ptr<KORVARaceDoc> race) {
     dropRace();
     race_ = std::move(race);
     standings_ = std::make_unique<RaceStandings>(*race_);
+    standings_->showFlyOffInfo = flyOffInfoHook(*this);
     services_->raceFileName = lastComponent(race_->pathName());
     recent_.add(race_->pathName());
     recent_.save(*settings_);

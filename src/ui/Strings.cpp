@@ -341,6 +341,7 @@ constexpr Entry kEntries[] = {
     {70904, "Discard"},
     {70905, "Cut"},
     {70906, "Infringe"},
+    {70960, "No browser could open %s: open it in a browser to print it."},
 };
 
 // Lookups search the table: an entry out of order or given twice would hide others.

@@ -208,6 +208,8 @@ inline constexpr int kLegendThird = 70903;
 inline constexpr int kLegendDiscard = 70904;
 inline constexpr int kLegendCut = 70905;
 inline constexpr int kLegendInfringe = 70906;
+// Printing from the program until the print queue comes.
+inline constexpr int kPageNotShown = 70960;
 }  // namespace str
 
 // The text of a numbered entry; empty when the table has none.

@@ -1,0 +1,171 @@
+#include "app/PrintCommands.h"
+
+#include <QDesktopServices>
+#include <QStatusBar>
+#include <QUrl>
+#include <memory>
+
+#include "app/KORVARaceApp.h"
+#include "app/PagePrintQueue.h"
+#include "app/QtText.h"
+#include "app/dialogs/QtPrintForms.h"
+#include "app/views/KORVAHeatView.h"
+#include "app/views/KORVAPilotView.h"
+#include "app/views/PilotListModel.h"
+#include "reports/FlyOffPage.h"
+#include "reports/PrintHeats.h"
+#include "reports/PrintPilots.h"
+#include "reports/SpectatorPrograms.h"
+#include "ui/Format.h"
+#include "ui/Strings.h"
+
+namespace korva {
+
+namespace {
+
+// The window of that kind when it is the current one.
+template <typename View>
+View* currentView(const KORVARaceApp& app, WindowKind kind) {
+    if (!app.race() || app.mainFrame()->currentKind() != kind) return nullptr;
+    return qobject_cast<View*>(app.mainFrame()->window(kind));
+}
+
+KORVAPilotView* pilotView(const KORVARaceApp& app) {
+    return currentView<KORVAPilotView>(app, WindowKind::Pilots);
+}
+
+KORVAHeatView* heatView(const KORVARaceApp& app) {
+    return currentView<KORVAHeatView>(app, WindowKind::Heats);
+}
+
+bool hasRows(const RaceWindow* view) {
+    return view && view->rowCount() > 0;
+}
+
+// Heat details have something to show once a round of some class is flown to the end.
+bool someRoundComplete(const KORVARaceDoc& doc) {
+    for (int b = 0; b < kBracketCount; ++b) {
+        for (const auto& round : doc.raceMatrix.matrix(b).rounds) {
+            if (round->allComplete()) return true;
+        }
+    }
+    return false;
+}
+
+// The classes the heat window lists: the matrixed ones within its filter.
+int listedClasses(const KORVARaceDoc& doc, int filter) {
+    int classes = 0;
+    for (int b = 0; b < kBracketCount; ++b) {
+        if ((filter < 0 || filter == b) && doc.raceMatrix.matrix(b).hasRounds()) classes |= 1 << b;
+    }
+    return classes;
+}
+
+constexpr int kStatusMessageMs = 15000;
+
+PagePrintQueue::ShowPage pageShower(KORVARaceApp& app) {
+    return [&app](const std::string& path) {
+        if (app.showPrintedPage) {
+            app.showPrintedPage(path);
+        } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)))) {
+            // Without a browser the director still learns where the page to print is.
+            app.mainFrame()->statusBar()->showMessage(
+                QString::fromStdString(cformat(text(str::kPageNotShown), path)), kStatusMessageMs);
+        }
+    };
+}
+
+class PrintCommands {
+public:
+    explicit PrintCommands(KORVARaceApp& app)
+        : app_(app), forms_(app.mainFrame()), queue_(pageShower(app)) {}
+
+    void print() {
+        KORVARaceDoc& doc = *app_.race();
+        if (KORVAPilotView* pilots = pilotView(app_)) {
+            PrintPilotList(doc, forms_, queue_, pilots->model().list());
+        } else if (KORVAHeatView* heats = heatView(app_)) {
+            const HeatWindowState window{heats->layout() == HeatListLayout::Cards,
+                                         heats->bracketFilter(), fromQt(heats->windowTitle())};
+            PrintHeats(doc, forms_, queue_, window);
+        }
+        ended();
+    }
+    void pilotCards() {
+        if (KORVAPilotView* pilots = pilotView(app_)) {
+            PrintPilotCards(*app_.race(), forms_, queue_, pilots->model().list());
+        }
+        ended();
+    }
+    void heatDetails() {
+        if (KORVAPilotView* pilots = pilotView(app_)) {
+            PrintPilotHeatDetails(*app_.race(), forms_, queue_, pilots->model().list());
+        }
+        ended();
+    }
+    void spectatorPrograms() {
+        if (KORVAHeatView* heats = heatView(app_)) {
+            KORVARaceDoc& doc = *app_.race();
+            PrintSpectatorPrograms(doc, forms_, queue_, listedClasses(doc, heats->bracketFilter()));
+        }
+        ended();
+    }
+    void reFlyCard() {
+        const KORVAHeatView* heats = heatView(app_);
+        const HeatListRow* row = heats ? heats->selectedRow() : nullptr;
+        if (row) {
+            PrintReFlyCard(*app_.race(), forms_, queue_,
+                           HeatPlace{row->bracket, row->roundIndex, row->heatIndex});
+        }
+        ended();
+    }
+
+private:
+    void ended() { queue_.runEnded(); }
+
+    KORVARaceApp& app_;
+    QtPrintForms forms_;
+    PagePrintQueue queue_;
+};
+
+}  // namespace
+
+void connectPrintCommands(KORVARaceApp& app) {
+    KORVARaceApp* a = &app;
+    auto run = std::make_shared<PrintCommands>(app);
+    CommandTable& c = app.commands();
+    c.setHandler(
+        Cmd::Print, [run] { run->print(); },
+        [a] { return hasRows(pilotView(*a)) || hasRows(heatView(*a)); });
+    c.setHandler(
+        Cmd::PrintPilotCards, [run] { run->pilotCards(); },
+        [a] { return pilotView(*a) != nullptr; });
+    c.setHandler(
+        Cmd::PrintHeatDetails, [run] { run->heatDetails(); },
+        [a] { return hasRows(pilotView(*a)) && someRoundComplete(*a->race()); });
+    c.setHandler(
+        Cmd::PrintSpectatorProgram, [run] { run->spectatorPrograms(); },
+        [a] {
+            const KORVAHeatView* heats = heatView(*a);
+            return hasRows(heats) && heats->layout() == HeatListLayout::Sheets;
+        });
+    c.setHandler(
+        Cmd::PrintReFlyCard, [run] { run->reFlyCard(); },
+        [a] {
+            const KORVAHeatView* heats = heatView(*a);
+            return heats && heats->selectedRow() != nullptr;
+        });
+}
+
+FlyOffInfoHandler flyOffInfoHook(KORVARaceApp& app) {
+    KORVARaceApp* a = &app;
+    return [a](const FlyOffInfo& info) {
+        if (!a->race()) return;
+        QtPrintForms forms(a->mainFrame());
+        PagePrintQueue queue(pageShower(*a));
+        flyOffInfoPrinter(*a->race(), forms, queue)(info);
+        queue.runEnded();
+    };
+}
+
+}  // namespace korva
