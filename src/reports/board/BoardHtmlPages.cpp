@@ -1,0 +1,132 @@
+// The board's HTML pages: small, self-contained and readable on a phone at the field.
+
+#include <initializer_list>
+
+#include "race/KORVAPilot.h"
+#include "race/KORVARaceDoc.h"
+#include "race/TextCodec.h"
+#include "reports/board/BoardText.h"
+#include "reports/board/BoardWriters.h"
+#include "ui/Format.h"
+
+namespace korva {
+
+namespace {
+
+constexpr const char* kStyle =
+    "body{font-family:sans-serif;font-size:1.3rem;margin:0.5rem;line-height:1.4}"
+    "h1{font-size:1.6rem;margin:0.3rem 0}h2{font-size:1.4rem;margin:0.8rem 0 0.3rem}"
+    "table{border-collapse:collapse;width:100%}"
+    "th,td{padding:0.3rem;border-bottom:1px solid #ccc;text-align:left;vertical-align:top}"
+    "a{color:#0645ad}.tie{color:#b00000;font-weight:bold}.note{color:#555}";
+
+// `title` and `body` are already escaped.
+std::string page(const std::string& title, const std::string& body) {
+    return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
+           "<meta http-equiv=\"refresh\" content=\"15\"><title>" +
+           title + "</title><style>" + kStyle + "</style></head>\n<body>\n" + body +
+           "</body></html>\n";
+}
+
+std::string link(const std::string& href, const std::string& text) {
+    return "<a href=\"" + href + "\">" + text + "</a>";
+}
+
+std::string homeLink() {
+    return "<p>" + link("/", "Board") + "</p>\n";
+}
+
+std::string row(std::initializer_list<std::string> cells, const char* tag = "td") {
+    std::string out = "<tr>";
+    for (const std::string& cell : cells) out += cformat("<%s>%s</%s>", tag, cell, tag);
+    return out + "</tr>\n";
+}
+
+std::string pilotLink(std::int32_t number, const std::string& name) {
+    return link(cformat("/pilot/%d", number), boardHtml(name));
+}
+
+std::string heatTable(const BoardHeat& heat) {
+    std::string out = cformat("<h2>Round %d, Heat %d</h2>\n<table>\n", heat.round, heat.heat);
+    out +=
+        heat.complete ? row({"Lane", "Pilot", "Result"}, "th") : row({"Lane", "Pilot", "Ch"}, "th");
+    for (const BoardLane& lane : heat.lanes) {
+        out += row({std::to_string(lane.lane), pilotLink(lane.pilot, lane.name),
+                    boardHtml(heat.complete ? lane.result : lane.channel)});
+    }
+    return out + "</table>\n";
+}
+
+}  // namespace
+
+std::string classLink(std::string_view route, const BoardClass& c) {
+    return std::string(route) + percentEncode(cp1252ToUtf8(c.name));
+}
+
+std::string boardStartPage(const KORVARaceDoc& doc, const std::vector<BoardClass>& classes,
+                           std::string_view lastChange) {
+    const std::string title = boardHtml(doc.raceTitle);
+    std::string body = "<h1>" + title + "</h1>\n<table>\n";
+    for (const BoardClass& c : classes) {
+        body += row({boardHtml(c.name), link(classLink("/standings/", c), "Standings"),
+                     link(classLink("/heats/", c), "Heats")});
+    }
+    body += "</table>\n<p class=\"note\">Last change: " + boardHtml(lastChange) + "</p>\n";
+    return page(title, body);
+}
+
+std::string boardStandingsPage(const KORVARaceDoc& doc, const BoardClass& c,
+                               const std::vector<BoardStandingRow>& rows) {
+    const std::string title = boardHtml(c.name) + " Standings";
+    const bool fai = doc.faiClass != 0;
+    std::string body =
+        homeLink() + "<h1>" + title + "</h1>\n<table>\n" +
+        row({"Place", "Pilot", "#", fai ? "Score" : "Points", fai ? "Low Score" : "Low Time"},
+            "th");
+    for (const BoardStandingRow& r : rows) {
+        const std::string place =
+            r.tied ? cformat("<span class=\"tie\">%d=</span>", r.place) : std::to_string(r.place);
+        body += row({place, pilotLink(r.number, r.name), std::to_string(r.number),
+                     boardHtml(r.points), boardHtml(r.lowTime)});
+    }
+    body +=
+        "</table>\n<p class=\"note\">** fastest time, C cut, F fly-off points, "
+        "= tied</p>\n";
+    return page(title, body);
+}
+
+std::string boardHeatsPage(const KORVARaceDoc&, const BoardClass& c, const BoardHeats& heats) {
+    const std::string title = boardHtml(c.name) + " Heats";
+    std::string body = homeLink() + "<h1>" + title + "</h1>\n";
+    if (heats.toFly.empty()) body += "<p>No heats to fly.</p>\n";
+    for (const BoardHeat& heat : heats.toFly) body += heatTable(heat);
+    if (!heats.flown.empty()) body += "<h1>Results</h1>\n";
+    for (const BoardHeat& heat : heats.flown) body += heatTable(heat);
+    return page(title, body);
+}
+
+std::string boardPilotPage(const KORVARaceDoc& doc, const KORVAPilot& pilot,
+                           const BoardStandingRow* standing,
+                           const std::vector<BoardPilotHeat>& heats) {
+    const std::string title = boardHtml(cformat("%s #%d", pilot.shortName(), pilot.pilotNumber));
+    std::string body = homeLink() + "<h1>" + title + "</h1>\n";
+    body += "<p>" + boardHtml(doc.classNameOf(pilot.classIndex));
+    if (standing) {
+        body += cformat(" &middot; Place %d%s &middot; %s &middot; %s", standing->place,
+                        standing->tied ? "=" : "", boardHtml(standing->points),
+                        boardHtml(standing->lowTime));
+    }
+    body += "</p>\n<table>\n" + row({"Round", "Heat", "Lane", "Start", "Result"}, "th");
+    for (const BoardPilotHeat& h : heats) {
+        body += row({std::to_string(h.round), std::to_string(h.heat), std::to_string(h.lane),
+                     boardHtml(h.startGroup), h.complete ? boardHtml(h.result) : "to fly"});
+    }
+    return page(title, body + "</table>\n");
+}
+
+std::string boardNotFoundPage() {
+    return page("Not Found", "<h1>Not Found</h1>\n" + homeLink());
+}
+
+}  // namespace korva
