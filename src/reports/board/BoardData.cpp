@@ -32,15 +32,27 @@ std::string trimmed(std::string text) {
     return text;
 }
 
-BoardHeat boardHeat(const KORVARaceDoc& doc, const KORVARound& round, const KORVAHeat& heat) {
+BoardHeat boardHeat(const KORVARaceDoc& doc, const KORVARound& round, const KORVAHeat& heat,
+                    bool resultTexts) {
     BoardHeat out{round.number(), heat.heatNumber, heat.isComplete(), {}};
     const bool fai = doc.faiClass != 0;
     for (std::size_t l = 0; l < heat.lanePilot.size(); ++l) {
         const KORVAPilot* p = doc.pilotByNumber(heat.lanePilot[l]);
         if (!p) continue;
-        BoardLane lane{
-            static_cast<int>(l) + 1, p->pilotNumber, p->shortName(), printedChannel(*p), {}};
-        if (out.complete) lane.result = trimmed(heatCardLaneText(heat, l, {}, fai));
+        BoardLane lane;
+        lane.lane = static_cast<int>(l) + 1;
+        lane.pilot = p->pilotNumber;
+        lane.name = p->shortName();
+        lane.channel = printedChannel(*p);
+        if (out.complete) {
+            if (resultTexts) lane.result = trimmed(heatCardLaneText(heat, l, {}, fai));
+            lane.started = heat.laneStarted[l] != 0;
+            lane.finished = heat.laneFinished[l] != 0;
+            lane.finish = heat.laneFinish[l];
+            lane.time = heat.laneTime[l].totalHundredths;
+            lane.cuts = heat.laneCuts[l];
+            lane.points = heat.lanePoints[l];
+        }
         out.lanes.push_back(std::move(lane));
     }
     return out;
@@ -111,12 +123,12 @@ std::vector<BoardStandingRow> boardStandings(const RaceStandings& standings, int
     return rows;
 }
 
-BoardHeats boardHeats(const KORVARaceDoc& doc, int bracket) {
+BoardHeats boardHeats(const KORVARaceDoc& doc, int bracket, bool resultTexts) {
     BoardHeats heats;
     if (bracket < 0 || bracket >= kBracketCount) return heats;
     for (const auto& round : doc.raceMatrix.matrix(bracket).rounds) {
         for (const auto& heat : round->heats) {
-            BoardHeat h = boardHeat(doc, *round, *heat);
+            BoardHeat h = boardHeat(doc, *round, *heat, resultTexts);
             (h.complete ? heats.flown : heats.toFly).push_back(std::move(h));
         }
     }

@@ -42,7 +42,14 @@ struct BoardLane {
     std::int32_t pilot = 0;
     std::string name;
     std::string channel;  // "SS" for a pseudo channel
-    std::string result;   // the heat card's text of a flown heat
+    std::string result;   // the heat card's text of a flown heat, when asked for
+    // The entered result of a flown heat; the FAI score stands in `points`.
+    bool started = true;
+    bool finished = true;
+    std::int32_t finish = 0;
+    std::int32_t time = 0;  // hundredths
+    std::int32_t cuts = 0;
+    std::int32_t points = 0;
 };
 
 struct BoardHeat {
@@ -57,7 +64,9 @@ struct BoardHeats {
     std::vector<BoardHeat> flown;  // the latest first
 };
 
-BoardHeats boardHeats(const KORVARaceDoc& doc, int bracket);
+// `resultTexts`: also the heat card's text of every flown lane (the pages show it; tools
+// reading the JSON take the values).
+BoardHeats boardHeats(const KORVARaceDoc& doc, int bracket, bool resultTexts = true);
 
 struct BoardPilotHeat {
     int round = 0;

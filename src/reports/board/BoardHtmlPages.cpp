@@ -22,11 +22,18 @@ constexpr const char* kStyle =
 
 // `title` and `body` are already escaped.
 std::string page(const std::string& title, const std::string& body) {
-    return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
-           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
-           "<meta http-equiv=\"refresh\" content=\"15\"><title>" +
-           title + "</title><style>" + kStyle + "</style></head>\n<body>\n" + body +
-           "</body></html>\n";
+    std::string out;
+    out.reserve(body.size() + 1024);
+    out.append("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">")
+        .append("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">")
+        .append("<meta http-equiv=\"refresh\" content=\"15\"><title>")
+        .append(title)
+        .append("</title><style>")
+        .append(kStyle)
+        .append("</style></head>\n<body>\n")
+        .append(body)
+        .append("</body></html>\n");
+    return out;
 }
 
 std::string link(const std::string& href, const std::string& text) {
@@ -37,25 +44,37 @@ std::string homeLink() {
     return "<p>" + link("/", "Board") + "</p>\n";
 }
 
-std::string row(std::initializer_list<std::string> cells, const char* tag = "td") {
+// Appended piece by piece: the heats page of a full race writes thousands of rows.
+std::string row(std::initializer_list<std::string> cells, std::string_view tag = "td") {
     std::string out = "<tr>";
-    for (const std::string& cell : cells) out += cformat("<%s>%s</%s>", tag, cell, tag);
+    for (const std::string& cell : cells) {
+        out.append("<").append(tag).append(">").append(cell).append("</").append(tag).append(">");
+    }
     return out + "</tr>\n";
 }
 
 std::string pilotLink(std::int32_t number, const std::string& name) {
-    return link(cformat("/pilot/%d", number), boardHtml(name));
+    return link("/pilot/" + std::to_string(number), boardHtml(name));
 }
 
-std::string heatTable(const BoardHeat& heat) {
-    std::string out = cformat("<h2>Round %d, Heat %d</h2>\n<table>\n", heat.round, heat.heat);
+void appendCell(std::string& out, std::string_view escaped) {
+    out.append("<td>").append(escaped).append("</td>");
+}
+
+// Written straight into the page: the heats page of a full race has thousands of lanes.
+void appendHeatTable(std::string& out, const BoardHeat& heat) {
+    out.append("<h2>Round ").append(std::to_string(heat.round)).append(", Heat ");
+    out.append(std::to_string(heat.heat)).append("</h2>\n<table>\n");
     out +=
         heat.complete ? row({"Lane", "Pilot", "Result"}, "th") : row({"Lane", "Pilot", "Ch"}, "th");
     for (const BoardLane& lane : heat.lanes) {
-        out += row({std::to_string(lane.lane), pilotLink(lane.pilot, lane.name),
-                    boardHtml(heat.complete ? lane.result : lane.channel)});
+        out += "<tr>";
+        appendCell(out, std::to_string(lane.lane));
+        appendCell(out, pilotLink(lane.pilot, lane.name));
+        appendCell(out, boardHtml(heat.complete ? lane.result : lane.channel));
+        out += "</tr>\n";
     }
-    return out + "</table>\n";
+    out += "</table>\n";
 }
 
 }  // namespace
@@ -100,9 +119,10 @@ std::string boardHeatsPage(const KORVARaceDoc&, const BoardClass& c, const Board
     const std::string title = boardHtml(c.name) + " Heats";
     std::string body = homeLink() + "<h1>" + title + "</h1>\n";
     if (heats.toFly.empty()) body += "<p>No heats to fly.</p>\n";
-    for (const BoardHeat& heat : heats.toFly) body += heatTable(heat);
+    body.reserve(512 * (heats.toFly.size() + heats.flown.size()));
+    for (const BoardHeat& heat : heats.toFly) appendHeatTable(body, heat);
     if (!heats.flown.empty()) body += "<h1>Results</h1>\n";
-    for (const BoardHeat& heat : heats.flown) body += heatTable(heat);
+    for (const BoardHeat& heat : heats.flown) appendHeatTable(body, heat);
     return page(title, body);
 }
 

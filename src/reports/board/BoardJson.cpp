@@ -31,7 +31,14 @@ void heatsJson(std::string& out, const char* key, const std::vector<BoardHeat>& 
             const BoardLane& lane = heat.lanes[l];
             out += cformat("%s{\"lane\":%d,\"pilot\":%d,\"name\":%s,\"channel\":%s", l ? "," : "",
                            lane.lane, lane.pilot, boardJson(lane.name), boardJson(lane.channel));
-            if (heat.complete) out += ",\"result\":" + boardJson(lane.result);
+            if (heat.complete) {
+                out.append(",\"started\":").append(lane.started ? "true" : "false");
+                out.append(",\"finished\":").append(lane.finished ? "true" : "false");
+                out.append(",\"finish\":").append(std::to_string(lane.finish));
+                out.append(",\"time\":").append(std::to_string(lane.time));
+                out.append(",\"cuts\":").append(std::to_string(lane.cuts));
+                out.append(",\"points\":").append(std::to_string(lane.points));
+            }
             out += "}";
         }
         out += "]}";
@@ -58,21 +65,24 @@ std::string boardStandingsJson(const RaceStandings& standings, std::string_view 
         }
         out += "]}";
     }
-    return out + "]}\n";
+    out += "]}\n";
+    return out;
 }
 
 std::string boardHeatsJson(const KORVARaceDoc& doc, std::string_view lastChange) {
     std::string out = head(doc, lastChange);
     const std::vector<BoardClass> classes = boardClasses(doc);
     for (std::size_t i = 0; i < classes.size(); ++i) {
-        const BoardHeats heats = boardHeats(doc, classes[i].bracket);
+        const BoardHeats heats = boardHeats(doc, classes[i].bracket, false);
+        out.reserve(out.size() + 512 * (heats.toFly.size() + heats.flown.size()));
         out += (i ? "," : "") + classHead(classes[i]);
         heatsJson(out, "toFly", heats.toFly);
         out += ",";
         heatsJson(out, "flown", heats.flown);
         out += "}";
     }
-    return out + "]}\n";
+    out += "]}\n";
+    return out;
 }
 
 }  // namespace korva

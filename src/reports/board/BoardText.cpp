@@ -20,13 +20,25 @@ bool unreserved(unsigned char c) {
            c == '_' || c == '.' || c == '~';
 }
 
+// Most race text is plain ASCII with nothing to escape: it needs no conversion.
+bool plain(std::string_view text) {
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c >= 0x80 || c < 0x20 || c == '&' || c == '<' || c == '>' || c == '"' || c == '\\')
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string boardHtml(std::string_view cp1252) {
+    if (plain(cp1252)) return std::string(cp1252);
     return escapeHtml(cp1252ToUtf8(cp1252));
 }
 
 std::string boardJson(std::string_view cp1252) {
+    if (plain(cp1252)) return "\"" + std::string(cp1252) + "\"";
     const std::string utf8 = cp1252ToUtf8(cp1252);
     std::string out = "\"";
     out.reserve(utf8.size() + 2);

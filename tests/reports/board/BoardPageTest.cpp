@@ -170,7 +170,14 @@ TEST_F(BoardPageTest, JsonHoldsTheSameDataAsThePages) {
     EXPECT_EQ(h["classes"][1]["toFly"].size(), 0U);
     EXPECT_EQ(h["classes"][0]["toFly"][0]["round"], 3);
     EXPECT_EQ(h["classes"][0]["toFly"][0]["lanes"].size(), 4U);
-    EXPECT_TRUE(h["classes"][0]["flown"][0]["lanes"][0].contains("result"));
+    // The latest flown heat (round 2, heat 3): the sample's lane 1 finished first in 90.02 s.
+    const nlohmann::json& lane = h["classes"][0]["flown"][0]["lanes"][0];
+    EXPECT_EQ(h["classes"][0]["flown"][0]["round"], 2);
+    EXPECT_EQ(lane["finish"], 1);
+    EXPECT_EQ(lane["time"], 9002);
+    EXPECT_EQ(lane["points"], 4);
+    EXPECT_EQ(lane["finished"], true);
+    EXPECT_FALSE(h["classes"][0]["toFly"][0]["lanes"][0].contains("points"));
 }
 
 TEST_F(BoardPageTest, EverythingElseIsNotFound) {
