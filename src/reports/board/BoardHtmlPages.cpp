@@ -20,20 +20,29 @@ constexpr const char* kStyle =
     "th,td{padding:0.3rem;border-bottom:1px solid #ccc;text-align:left;vertical-align:top}"
     "a{color:#0645ad}.tie{color:#b00000;font-weight:bold}.note{color:#555}";
 
-// `title` and `body` are already escaped.
-std::string page(const std::string& title, const std::string& body) {
+// The head of a page; the body is appended to it in place and closed by page().
+// `title` is already escaped.
+std::string pageHead(const std::string& title, std::size_t bodySize = 0) {
     std::string out;
-    out.reserve(body.size() + 1024);
+    out.reserve(bodySize + 1024);
     out.append("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">")
         .append("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">")
         .append("<meta http-equiv=\"refresh\" content=\"15\"><title>")
         .append(title)
         .append("</title><style>")
         .append(kStyle)
-        .append("</style></head>\n<body>\n")
-        .append(body)
-        .append("</body></html>\n");
+        .append("</style></head>\n<body>\n");
     return out;
+}
+
+std::string page(std::string&& out) {
+    out += "</body></html>\n";
+    return std::move(out);
+}
+
+// `title` and `body` are already escaped.
+std::string page(const std::string& title, const std::string& body) {
+    return page(pageHead(title, body.size()) + body);
 }
 
 std::string link(const std::string& href, const std::string& text) {
@@ -117,13 +126,14 @@ std::string boardStandingsPage(const KORVARaceDoc& doc, const BoardClass& c,
 
 std::string boardHeatsPage(const KORVARaceDoc&, const BoardClass& c, const BoardHeats& heats) {
     const std::string title = boardHtml(c.name) + " Heats";
-    std::string body = homeLink() + "<h1>" + title + "</h1>\n";
+    // About 600 bytes a heat: reserved once, a full bracket's page is never copied.
+    std::string body = pageHead(title, 640 * (heats.toFly.size() + heats.flown.size()));
+    body += homeLink() + "<h1>" + title + "</h1>\n";
     if (heats.toFly.empty()) body += "<p>No heats to fly.</p>\n";
-    body.reserve(512 * (heats.toFly.size() + heats.flown.size()));
     for (const BoardHeat& heat : heats.toFly) appendHeatTable(body, heat);
     if (!heats.flown.empty()) body += "<h1>Results</h1>\n";
     for (const BoardHeat& heat : heats.flown) appendHeatTable(body, heat);
-    return page(title, body);
+    return page(std::move(body));
 }
 
 std::string boardPilotPage(const KORVARaceDoc& doc, const KORVAPilot& pilot,

@@ -74,7 +74,7 @@ std::string boardHeatsJson(const KORVARaceDoc& doc, std::string_view lastChange)
     const std::vector<BoardClass> classes = boardClasses(doc);
     for (std::size_t i = 0; i < classes.size(); ++i) {
         const BoardHeats heats = boardHeats(doc, classes[i].bracket, false);
-        out.reserve(out.size() + 512 * (heats.toFly.size() + heats.flown.size()));
+        out.reserve(out.size() + 640 * (heats.toFly.size() + heats.flown.size()));
         out += (i ? "," : "") + classHead(classes[i]);
         heatsJson(out, "toFly", heats.toFly);
         out += ",";
