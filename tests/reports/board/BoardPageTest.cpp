@@ -178,6 +178,14 @@ TEST_F(BoardPageTest, JsonHoldsTheSameDataAsThePages) {
     EXPECT_EQ(lane["points"], 4);
     EXPECT_EQ(lane["finished"], true);
     EXPECT_FALSE(h["classes"][0]["toFly"][0]["lanes"][0].contains("points"));
+
+    // An FAI race names its columns as the pilot list does and says so in the JSON.
+    doc->faiClass = 1;
+    refresh();
+    EXPECT_EQ(json("/standings.json")["fai"], true);
+    const std::string fai = html("/standings/426");
+    EXPECT_EQ(countOf(fai, "<th>Score</th><th>Low Score</th>"), 1);
+    EXPECT_EQ(countOf(html("/heats/424"), "Infringe="), 6 * 4);
 }
 
 TEST_F(BoardPageTest, EverythingElseIsNotFound) {
