@@ -124,7 +124,7 @@ std::string boardStandingsPage(const KORVARaceDoc& doc, const BoardClass& c,
     return page(title, body);
 }
 
-std::string boardHeatsPage(const KORVARaceDoc&, const BoardClass& c, const BoardHeats& heats) {
+std::string boardHeatsPage(const BoardClass& c, const BoardHeats& heats) {
     const std::string title = boardHtml(c.name) + " Heats";
     // About 600 bytes a heat: reserved once, a full bracket's page is never copied.
     std::string body = pageHead(title, 640 * (heats.toFly.size() + heats.flown.size()));

@@ -71,7 +71,7 @@ BoardResponse boardPage(const RaceStandings& standings, std::string_view path,
     if (const auto name = segmentAfter(path, "/heats/")) {
         const auto c = findBoardClass(doc, *name);
         if (!c) return notFound();
-        return {200, kHtml, boardHeatsPage(doc, *c, boardHeats(doc, c->bracket))};
+        return {200, kHtml, boardHeatsPage(*c, boardHeats(doc, c->bracket))};
     }
     if (const auto number = segmentAfter(path, "/pilot/")) return pilotPage(standings, *number);
     return notFound();

@@ -16,7 +16,7 @@ std::string boardStartPage(const KORVARaceDoc& doc, const std::vector<BoardClass
                            std::string_view lastChange);
 std::string boardStandingsPage(const KORVARaceDoc& doc, const BoardClass& c,
                                const std::vector<BoardStandingRow>& rows);
-std::string boardHeatsPage(const KORVARaceDoc& doc, const BoardClass& c, const BoardHeats& heats);
+std::string boardHeatsPage(const BoardClass& c, const BoardHeats& heats);
 std::string boardPilotPage(const KORVARaceDoc& doc, const KORVAPilot& pilot,
                            const BoardStandingRow* standing,
                            const std::vector<BoardPilotHeat>& heats);
