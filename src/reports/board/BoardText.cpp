@@ -38,11 +38,18 @@ std::string boardHtml(std::string_view cp1252) {
 }
 
 std::string boardJson(std::string_view cp1252) {
-    if (plain(cp1252)) return "\"" + std::string(cp1252) + "\"";
-    const std::string utf8 = cp1252ToUtf8(cp1252);
-    std::string out = "\"";
-    out.reserve(utf8.size() + 2);
-    for (const char ch : utf8) {
+    std::string out;
+    appendJson(out, cp1252);
+    return out;
+}
+
+void appendJson(std::string& out, std::string_view cp1252) {
+    out += '"';
+    if (plain(cp1252)) {
+        out.append(cp1252) += '"';
+        return;
+    }
+    for (const char ch : cp1252ToUtf8(cp1252)) {
         const auto c = static_cast<unsigned char>(ch);
         switch (c) {
             case '"': out += "\\\""; break;
@@ -58,7 +65,7 @@ std::string boardJson(std::string_view cp1252) {
                 }
         }
     }
-    return out + "\"";
+    out += '"';
 }
 
 std::string percentEncode(std::string_view utf8) {

@@ -13,6 +13,8 @@ std::string boardHtml(std::string_view cp1252);
 // Race text as a quoted JSON string in UTF-8; <, > and & are written as \u escapes so the
 // text stays inert wherever a tool pastes it.
 std::string boardJson(std::string_view cp1252);
+// The same, appended: the heats of a full race are thousands of texts.
+void appendJson(std::string& out, std::string_view cp1252);
 
 // Percent-encodes everything but the unreserved characters of a URL.
 std::string percentEncode(std::string_view utf8);
