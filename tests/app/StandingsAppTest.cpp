@@ -109,7 +109,7 @@ TEST_F(Standings, FinishAndFlyOffPointsChangeThePilotList) {
             .then("message", answer(QMessageBox::Ok))
             .then("flyOffPoints", [](QDialog* d) {
                 auto* points = field<QSpinBox>(d, "points");
-                EXPECT_TRUE(points->hasFocus());
+                EXPECT_EQ(d->focusWidget(), points);
                 QTest::keyClicks(points, "5");
                 field<QSpinBox>(d, "minutes")->setValue(1);
                 field<QSpinBox>(d, "seconds")->setValue(2);

@@ -29,6 +29,7 @@ int PilotListModel::storedWidth(const SettingsStore& settings, int section) cons
 void PilotListModel::refillRows() {
     columns_ = rows_.columns();
     rows_.refill();
+    keepNumbers();
 }
 
 void PilotListModel::setSortSection(int section) {

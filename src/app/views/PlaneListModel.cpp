@@ -19,6 +19,7 @@ PlaneListModel::PlaneListModel(const KORVARaceDoc& race, QObject* parent)
 void PlaneListModel::setUncheckedOnly(bool only) {
     beginResetModel();
     rows_.setUncheckedOnly(only);
+    keepNumbers();
     endResetModel();
 }
 

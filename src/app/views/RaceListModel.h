@@ -67,22 +67,45 @@ public:
     auto recordAt(int row) const {
         return row >= 0 && row < rows() ? rows_.rows()[static_cast<std::size_t>(row)] : nullptr;
     }
+    // Read from the numbers kept at the last fill, never through the record: the record
+    // may already be deleted when the view asks which rows were selected before a refill.
     std::int32_t numberAt(int row) const override {
-        const auto* record = recordAt(row);
-        return record ? record->*Number : -1;
+        return row >= 0 && row < static_cast<int>(numbers_.size())
+                   ? numbers_[static_cast<std::size_t>(row)]
+                   : -1;
     }
 
 protected:
     template <typename... Args>
     explicit ListRowsModel(QObject* parent, Args&&... args)
-        : RaceListModel(parent), rows_(std::forward<Args>(args)...) {}
+        : RaceListModel(parent), rows_(std::forward<Args>(args)...) {
+        keepNumbers();
+    }
 
-    void refillRows() override { rows_.refill(); }
-    void sortRows() override { rows_.sort(); }
-    void filterRows(int bracket) override { rows_.setFilter(bracket); }
+    void refillRows() override {
+        rows_.refill();
+        keepNumbers();
+    }
+    void sortRows() override {
+        rows_.sort();
+        keepNumbers();
+    }
+    void filterRows(int bracket) override {
+        rows_.setFilter(bracket);
+        keepNumbers();
+    }
     int rows() const override { return static_cast<int>(rows_.rows().size()); }
 
     Rows rows_;
+
+    // Call after anything that changes the rows outside the three steps above.
+    void keepNumbers() {
+        numbers_.clear();
+        for (const auto* record : rows_.rows()) numbers_.push_back(record->*Number);
+    }
+
+private:
+    std::vector<std::int32_t> numbers_;
 };
 
 }  // namespace korva
