@@ -34,6 +34,7 @@ void PilotListModel::refillRows() {
 
 void PilotListModel::setSortSection(int section) {
     rows_.setSortColumn(column(section));
+    keepNumbers();
 }
 
 std::string PilotListModel::cell(int row, int section) const {

@@ -37,6 +37,7 @@ int PlaneListModel::storedWidth(const SettingsStore& settings, int section) cons
 
 void PlaneListModel::setSortSection(int section) {
     rows_.setSortColumn(columnOf(section));
+    keepNumbers();
 }
 
 std::string PlaneListModel::cell(int row, int section) const {
