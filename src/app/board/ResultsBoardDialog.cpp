@@ -84,6 +84,7 @@ void ResultsBoardDialog::showState() {
     address_->setVisible(on);
     code_->setVisible(on);
     if (!on) return;
+    port_->setValue(server_.port());  // the one listened on, when started elsewhere with 0
     const QString where = address();
     address_->setText(where);
     code_->setPixmap(QPixmap::fromImage(qrCodeImage(where, kModulePixels)));

@@ -26,8 +26,7 @@ struct Reply {
 Reply fetch(quint16 port, const QByteArray& path, const QByteArray& method = "GET") {
     QTcpSocket socket;
     socket.connectToHost(QHostAddress::LocalHost, port);
-    socket.write(method + " " + path +
-                 " HTTP/1.1\r\nHost: localhost\r\nContent-Length: 0\r\n\r\n");
+    socket.write(method + " " + path + " HTTP/1.1\r\nHost: localhost\r\nContent-Length: 0\r\n\r\n");
     QByteArray data;
     qsizetype headEnd = -1;
     qsizetype length = -1;
