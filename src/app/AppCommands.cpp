@@ -74,6 +74,8 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
            tr("Mark the selected planes as safety checked\nSafety Checked"));
     define(Cmd::UncheckedPlanesOnly, tr("Show &Unchecked Planes Only"),
            tr("List only the planes not yet safety checked\nUnchecked Only"));
+    define(Cmd::ResultsBoard, toQt(std::string(text(str::kResultsBoard))),
+           toQt(std::string(text(str::kResultsBoardPrompt))));
     // Short labels under the tool bar buttons.
     const std::pair<Cmd, QString> labels[] = {
         {Cmd::NewRace, tr("New")},        {Cmd::OpenRace, tr("Open")},

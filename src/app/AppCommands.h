@@ -59,6 +59,8 @@ enum class Cmd {
     // The plane window's desk work: safety checks in bulk, the planes still to check.
     SafetyChecked,
     UncheckedPlanesOnly,
+    // The live results board on the field's network.
+    ResultsBoard,
 };
 
 class CommandTable : public QObject {

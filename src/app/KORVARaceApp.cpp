@@ -18,6 +18,8 @@
 #include "app/RegistrationCommands.h"
 #include "app/ResultCommands.h"
 #include "app/StandingsCommands.h"
+#include "app/board/ResultsBoardCommand.h"
+#include "app/board/ResultsBoardServer.h"
 #include "app/pictures/ToolIcons.h"
 #include "app/pictures/ZelMDIClientPaint.h"
 #include "matrix/MatrixTrace.h"
@@ -78,6 +80,7 @@ KORVARaceApp::KORVARaceApp(const AppSetup& setup) {
     ui_->onRefresh([this](bool refill) {
         // Results or pilots changed: the lists show the totals as they are now.
         if (standings_) standings_->update();
+        if (board_) board_->noteChange();
         if (frame_) frame_->refreshViews(refill);
     });
 }
@@ -106,6 +109,7 @@ bool KORVARaceApp::start(const QStringList& arguments) {
     connectHeatChangeCommands(*this);
     connectPrintCommands(*this);
     connectExportCommand(*this);
+    board_ = connectResultsBoard(*this, *ui_, *settings_);
     frame_->placeOnScreen();
     frame_->rebuildMenus();
 
@@ -169,6 +173,7 @@ void KORVARaceApp::shutdown() {
     shutDown_ = true;
     stopPrintWorker();
     frame_.reset();
+    board_.reset();
     if (masterReadable_) services_->master.saveAtShutdown(services_->workingFolder, clock_);
     services_->master.pilots.clear();
     standings_.reset();

@@ -23,6 +23,7 @@ class QtRaceForms;
 class QtRegistrationForms;
 class RacePropertiesForms;
 class RaceStandings;
+class ResultsBoardServer;
 class RegistrationForms;
 
 // What the program is given; empty members take the program's own (message boxes,
@@ -55,6 +56,8 @@ public:
 
     // The standings of the open race, brought up to date before every refresh of the views.
     RaceStandings* standings() const { return standings_.get(); }
+    // The live results board of the open race; off until the director starts it.
+    ResultsBoardServer* resultsBoard() const { return board_.get(); }
 
     // FrameHost
     KORVARaceDoc* race() const override { return race_.get(); }
@@ -121,6 +124,7 @@ private:
     PointerShapes pointers_;
     std::unique_ptr<KORVARaceDoc> race_;
     std::unique_ptr<RaceStandings> standings_;  // of race_, and gone before it
+    std::unique_ptr<ResultsBoardServer> board_;  // serves standings_, gone before it
     std::unique_ptr<CMainFrame> frame_;
     bool masterReadable_ = true;
     bool ending_ = false;

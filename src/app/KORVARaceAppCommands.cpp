@@ -12,6 +12,7 @@
 #include "app/PrintCommands.h"
 #include "app/QtText.h"
 #include "app/ReportFolderCommand.h"
+#include "app/board/ResultsBoardServer.h"
 #include "app/pictures/ToolIcons.h"
 #include "app/pictures/ZelMDIClientPaint.h"
 #include "race/FileIo.h"
@@ -121,6 +122,7 @@ void KORVARaceApp::installRace(std::unique_ptr<KORVARaceDoc> race) {
     race_ = std::move(race);
     standings_ = std::make_unique<RaceStandings>(*race_);
     standings_->showFlyOffInfo = flyOffInfoHook(*this);
+    if (board_) board_->noteChange();
     services_->raceFileName = lastComponent(race_->pathName());
     recent_.add(race_->pathName());
     recent_.save(*settings_);
@@ -129,6 +131,8 @@ void KORVARaceApp::installRace(std::unique_ptr<KORVARaceDoc> race) {
 
 void KORVARaceApp::dropRace() {
     frame_->closeRaceWindows();
+    // The board serves only the race that is open: closing it ends the serving.
+    if (board_) board_->stop();
     standings_.reset();
     race_.reset();
     services_->raceFileName.clear();

@@ -83,7 +83,7 @@ void addWindowCommands(QMenuBar* bar, const MenuContext& c) {
         case WindowKind::None: break;
     }
     QMenu* race = bar->addMenu(QObject::tr("&Race"));
-    add(race, c.commands, {Cmd::BuildMatrix, Cmd::FinishRace});
+    add(race, c.commands, {Cmd::BuildMatrix, Cmd::FinishRace, kSeparator, Cmd::ResultsBoard});
     QMenu* select = bar->addMenu(QObject::tr("&Select"));
     for (Cmd f : kClassFilters) add(select, c.commands, {f});
 }

@@ -342,6 +342,16 @@ constexpr Entry kEntries[] = {
     {70905, "Cut"},
     {70906, "Infringe"},
     {70960, "No browser could open %s: open it in a browser to print it."},
+    {71000, "Results &Board..."},
+    {71001, "Serve the standings and heats to phones on the field's network\nResults Board"},
+    {71002, "The results board cannot listen on port %d:\n%s\n\nChoose another port, or stop the program that uses it."},
+    {71003, "No race is open."},
+    {71004, "Results Board"},
+    {71005, "&Port:"},
+    {71006, "&Start"},
+    {71007, "S&top"},
+    {71008, "On: open this address on a phone or scan the code."},
+    {71009, "Off: the board is not served."},
 };
 
 // Lookups search the table: an entry out of order or given twice would hide others.

@@ -210,6 +210,17 @@ inline constexpr int kLegendCut = 70905;
 inline constexpr int kLegendInfringe = 70906;
 // Printing from the program until the print queue comes.
 inline constexpr int kPageNotShown = 70960;
+// The live results board.
+inline constexpr int kResultsBoard = 71000;
+inline constexpr int kResultsBoardPrompt = 71001;
+inline constexpr int kBoardPortTaken = 71002;
+inline constexpr int kBoardNoRace = 71003;
+inline constexpr int kBoardTitle = 71004;
+inline constexpr int kBoardPortLabel = 71005;
+inline constexpr int kBoardStart = 71006;
+inline constexpr int kBoardStop = 71007;
+inline constexpr int kBoardOn = 71008;
+inline constexpr int kBoardOff = 71009;
 }  // namespace str
 
 // The text of a numbered entry; empty when the table has none.
