@@ -43,36 +43,20 @@ struct BoardHttpTest : ::testing::Test {
     std::string fetch(const std::string& request) { return httpExchange(server.port(), request); }
 };
 
-TEST_F(BoardHttpTest, AnswersEachRequestAndRefusesWhatItDoesNotServe) {
+TEST_F(BoardHttpTest, AnswersOneRequestAConnectionWithinItsLimitsAndTime) {
     const std::string ok = fetch("GET /x?y HTTP/1.1\r\nHost: a\r\n\r\n");
     EXPECT_EQ(ok.rfind("HTTP/1.1 200 OK\r\n", 0), 0U) << ok;
-    EXPECT_NE(ok.find("Content-Length: 9\r\n"), std::string::npos);
-    EXPECT_NE(ok.find("\r\n\r\npage /x?y"), std::string::npos);
+    EXPECT_NE(ok.find("Content-Length: 9\r\nCache-Control"), std::string::npos);
+    EXPECT_EQ(ok.substr(ok.size() - 13), "\r\n\r\npage /x?y");
     const std::string head = fetch("HEAD / HTTP/1.1\r\n\r\n");
     EXPECT_EQ(head.substr(head.size() - 4), "\r\n\r\n") << "HEAD sends no body";
-    const std::string post = fetch("POST / HTTP/1.1\r\nContent-Length: 2\r\n\r\nhi");
-    EXPECT_EQ(post.rfind("HTTP/1.1 405 ", 0), 0U);
-    EXPECT_NE(post.find("Allow: GET"), std::string::npos);
-    std::string many;
-    for (int i = 0; i < 90; ++i) many += std::string(100, 'h') + ": v\r\n";
-    EXPECT_EQ(fetch("GET / HTTP/1.1\r\n" + many + "\r\n").rfind("HTTP/1.1 431", 0), 0U);
-    const std::string longLine = "GET /" + std::string(9000, 'a') + " HTTP/1.1";
-    EXPECT_EQ(fetch(longLine + "\r\n\r\n").rfind("HTTP/1.1 400", 0), 0U);
+    std::string headers;
+    for (int i = 0; i < 90; ++i) headers += std::string(100, 'h') + ": v\r\n";
+    EXPECT_EQ(fetch("GET / HTTP/1.1\r\n" + headers + "\r\n").rfind("HTTP/1.1 431", 0), 0U);
+    const std::string longLine = "GET /" + std::string(9000, 'a');
     EXPECT_EQ(fetch(longLine).rfind("HTTP/1.1 400", 0), 0U) << "before the line even ends";
-}
-
-TEST_F(BoardHttpTest, ASilentClientTimesOutAndTheNextOneIsServed) {
-    EXPECT_EQ(fetch("GET / HT").rfind("HTTP/1.1 408", 0), 0U);
+    EXPECT_EQ(fetch("GET / HT").rfind("HTTP/1.1 408", 0), 0U) << "a silent client";
     EXPECT_EQ(fetch("GET / HTTP/1.1\r\n\r\n").rfind("HTTP/1.1 200", 0), 0U);
-}
-
-TEST(BoardHttpListen, ATakenPortOrBadAddressIsOneSentence) {
-    BoardHttpServer first;
-    ASSERT_TRUE(first.listen("127.0.0.1", 0));
-    BoardHttpServer second;
-    EXPECT_FALSE(second.listen("127.0.0.1", first.port()));
-    EXPECT_NE(second.error().find("taken"), std::string::npos) << second.error();
-    EXPECT_FALSE(BoardHttpServer().listen("300.1.1.1", 80));
 }
 
 }  // namespace

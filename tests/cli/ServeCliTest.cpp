@@ -75,9 +75,8 @@ TEST_F(ServeCli, ServesTheBoardAndFollowsTheFile) {
     writeRace("Autumn Cup Final");
     EXPECT_NE(httpGet(port, "/").find("Autumn Cup Final"), std::string::npos);
     std::ofstream(race, std::ios::binary | std::ios::trunc) << "not a race";
-    const std::string kept = httpGet(port, "/");
-    EXPECT_NE(kept.find("Autumn Cup Final"), std::string::npos) << "the last good race stays";
-    EXPECT_NE(httpGet(port, "/").find("Autumn Cup Final"), std::string::npos);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_NE(httpGet(port, "/").find("Autumn Cup Final"), std::string::npos) << "kept";
 
     EXPECT_EQ(finish(), 0);
     EXPECT_EQ(out.str(), "Serving the results board of " + race +
@@ -101,6 +100,7 @@ TEST_F(ServeCli, ATakenPortOrAMissingFileIsOneSentenceAndStatusOne) {
     err.str("");
     EXPECT_EQ(runKorva({"serve", folder.file("none.kvr")}, out, err), 1);
     EXPECT_NE(err.str().find("none.kvr"), std::string::npos) << err.str();
+    EXPECT_EQ(runKorva({"serve", race, "--bind", "300.1.1.1"}, out, err), 1);
 }
 
 }  // namespace
