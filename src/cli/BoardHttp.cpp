@@ -84,8 +84,8 @@ void sendAll(int fd, const std::string& bytes) {
 }
 
 // Waits for FD to become readable; false on timeout, error, or a stop asked for.
-bool waitReadable(int fd, std::chrono::milliseconds timeout, const std::atomic<bool>& stop) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
+bool waitReadable(int fd, std::chrono::steady_clock::time_point deadline,
+                  const std::atomic<bool>& stop) {
     while (!stop) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
@@ -104,7 +104,8 @@ void drainAndClose(int fd) {
     ::shutdown(fd, SHUT_WR);
     const std::atomic<bool> never{false};
     char buffer[4096];
-    for (int i = 0; i < 64 && waitReadable(fd, std::chrono::milliseconds(500), never); ++i) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    for (int i = 0; i < 64 && waitReadable(fd, deadline, never); ++i) {
         const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
         if (n <= 0 && !(n < 0 && errno == EINTR)) break;
     }
@@ -189,6 +190,8 @@ void BoardHttpServer::serve(const std::atomic<bool>& stop, const Handler& handle
 
 void BoardHttpServer::answer(int client, const std::atomic<bool>& stop,
                              const Handler& handler) const {
+    // One deadline for the whole request, so a client sending a byte at a time cannot hold on.
+    const auto deadline = std::chrono::steady_clock::now() + readTimeout;
     std::string head;
     char buffer[2048];
     // A request line that alone is too long is malformed; headers that are too long are 431.
@@ -198,7 +201,7 @@ void BoardHttpServer::answer(int client, const std::atomic<bool>& stop,
     };
     while (head.find("\r\n\r\n") == std::string::npos) {
         if (head.size() > kMaxRequestHead) return tooLong();
-        if (!waitReadable(client, readTimeout, stop)) {
+        if (!waitReadable(client, deadline, stop)) {
             if (!stop) sendAll(client, httpResponse(plain(408), true));
             return;
         }

@@ -46,6 +46,7 @@ public:
     // Answers requests until STOP is set (looked at several times a second).
     void serve(const std::atomic<bool>& stop, const Handler& handler);
 
+    // How long a client has to send its whole request.
     std::chrono::milliseconds readTimeout{5000};
 
 private:
