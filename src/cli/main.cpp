@@ -6,9 +6,10 @@
 #include "cli/FinishCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/MatrixCommand.h"
-#include "cli/ResaveCommand.h"
 #include "cli/ReportCommand.h"
+#include "cli/ResaveCommand.h"
 #include "cli/ResultsCommand.h"
+#include "cli/ServeCommand.h"
 #include "cli/StandingsCommand.h"
 #include "cli/TimingCommand.h"
 
@@ -25,5 +26,6 @@ int main(int argc, char** argv) {
     korva::addImportCommand(tool.app(), tool.context());
     korva::addExportCommand(tool.app(), tool.context());
     korva::addReportCommand(tool.app(), tool.context());
+    korva::addServeCommand(tool.app(), tool.context());
     return tool.run({argv + 1, argv + argc});
 }

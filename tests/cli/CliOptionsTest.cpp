@@ -40,7 +40,7 @@ TEST(KorvaProgram, ListsEveryCommandAndSaysHowItWasCalledWrongly) {
     std::string out, err;
     ASSERT_EQ(run("--help", out, err), 0) << err;
     for (const char* command : {"dump", "resave", "matrix", "results", "standings", "finish",
-                                "timing", "import", "export", "report"}) {
+                                "timing", "import", "export", "report", "serve"}) {
         EXPECT_NE(out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
     }
     EXPECT_EQ(run("", out, err), 2);

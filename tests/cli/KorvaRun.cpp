@@ -6,9 +6,10 @@
 #include "cli/FinishCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/MatrixCommand.h"
-#include "cli/ResaveCommand.h"
 #include "cli/ReportCommand.h"
+#include "cli/ResaveCommand.h"
 #include "cli/ResultsCommand.h"
+#include "cli/ServeCommand.h"
 #include "cli/StandingsCommand.h"
 #include "cli/TimingCommand.h"
 
@@ -26,6 +27,7 @@ int runKorva(const std::vector<std::string>& args, std::ostream& out, std::ostre
     addImportCommand(tool.app(), tool.context());
     addExportCommand(tool.app(), tool.context());
     addReportCommand(tool.app(), tool.context());
+    addServeCommand(tool.app(), tool.context());
     return tool.run(args);
 }
 
