@@ -113,11 +113,14 @@ std::vector<BoardStandingRow> boardStandings(const RaceStandings& standings, int
     rows.reserve(pilots.size());
     for (std::size_t i = 0; i < pilots.size(); ++i) {
         const KORVAPilot& p = *pilots[i].pilot;
+        const bool isTied = tied.count(p.pilotNumber) != 0;
+        std::string points = list.cellText(p, PilotColumn::Points);
+        // A tie waiting for its fly-off shares one place even where the times differ.
         const bool sameAsAbove =
-            i > 0 && compareFinishOrder(pilots[i - 1].key, pilots[i].key, rules) == 0;
-        rows.push_back({sameAsAbove ? rows.back().place : static_cast<int>(i) + 1,
-                        tied.count(p.pilotNumber) != 0, p.pilotNumber, listName(p),
-                        list.cellText(p, PilotColumn::Points),
+            i > 0 && (compareFinishOrder(pilots[i - 1].key, pilots[i].key, rules) == 0 ||
+                      (isTied && rows.back().tied && rows.back().points == points));
+        rows.push_back({sameAsAbove ? rows.back().place : static_cast<int>(i) + 1, isTied,
+                        p.pilotNumber, listName(p), std::move(points),
                         list.cellText(p, PilotColumn::LowTime)});
     }
     return rows;

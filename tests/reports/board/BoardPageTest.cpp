@@ -101,12 +101,14 @@ TEST_F(BoardPageTest, StandingsPageIsInFinishOrderWithThePilotListMarks) {
     EXPECT_EQ(countOf(page, "<td>** "), 1) << "one fastest time";
     EXPECT_EQ(html("/standings/0"), page) << "the bracket number names the class too";
 
-    // Equal results tie the four; the fly-off points the director enters then decide.
+    // Equal points tie the four, whatever their times; the fly-off points the director
+    // enters then decide.
+    int hundredths = 9000;
     for (auto& round : doc->raceMatrix.matrix(0).rounds) {
         for (auto& heat : round->heats) {
             if (!heat->isComplete()) continue;
             heat->lanePoints.fill(2);
-            for (auto& time : heat->laneTime) time.setTotal(9000);
+            for (auto& time : heat->laneTime) time.setTotal(hundredths++);
         }
     }
     doc->resolveTiesByFlyOff = 1;
