@@ -1,6 +1,9 @@
 #include "cli/ServeCommand.h"
 
 #include <CLI/CLI.hpp>
+#include <arpa/inet.h>
+#include <ifaddrs.h>
+#include <netinet/in.h>
 #include <csignal>
 #include <ctime>
 #include <filesystem>
@@ -107,6 +110,27 @@ int serveUntilSignalled(const ServeOptions& options, std::ostream& out, std::ost
     return status;
 }
 
+// The address a phone on the field's network opens: the listening address, or for "all
+// addresses" the machine's first IPv4 address that is not loopback.
+std::string shownAddress(const std::string& bind) {
+    if (bind != "0.0.0.0") return bind;
+    std::string shown = "localhost";
+    ifaddrs* list = nullptr;
+    if (::getifaddrs(&list) != 0) return shown;
+    for (const ifaddrs* a = list; a; a = a->ifa_next) {
+        if (!a->ifa_addr || a->ifa_addr->sa_family != AF_INET) continue;
+        const auto* in = reinterpret_cast<const sockaddr_in*>(a->ifa_addr);
+        if (ntohl(in->sin_addr.s_addr) >> 24 == 127) continue;
+        char text[INET_ADDRSTRLEN] = {};
+        if (::inet_ntop(AF_INET, &in->sin_addr, text, sizeof text)) {
+            shown = text;
+            break;
+        }
+    }
+    ::freeifaddrs(list);
+    return shown;
+}
+
 }  // namespace
 
 int serveBoard(const ServeOptions& options, const std::atomic<bool>& stop, std::ostream& out,
@@ -118,8 +142,8 @@ int serveBoard(const ServeOptions& options, const std::atomic<bool>& stop, std::
         err << "korva serve: " << server.error() << "\n";
         return 1;
     }
-    out << "Serving the results board of " << options.file << " at http://" << options.bind << ":"
-        << server.port() << "/" << std::endl;
+    out << "Serving the results board of " << options.file << " at http://"
+        << shownAddress(options.bind) << ":" << server.port() << "/" << std::endl;
     if (listening) listening(server.port());
     server.serve(stop, [&race](std::string_view target) { return race.page(target); });
     return 0;
