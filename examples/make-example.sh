@@ -69,6 +69,6 @@ for kind in heat-cards heat-sheets pilot-cards pilot-list heat-details spectator
     n=0
     while read -r page; do
         n=$((n + 1))
-        "$build/tools/korva_render_page" "$page" "$here/renders/$kind-$n.png"
+        "$build/tools/korva_render_page" "$page" "$here/renders/${kind/spectator/audience}-$n.png"
     done <"$work/$kind.paths"
 done

@@ -15,7 +15,7 @@
 #include "reports/FlyOffPage.h"
 #include "reports/PrintHeats.h"
 #include "reports/PrintPilots.h"
-#include "reports/SpectatorPrograms.h"
+#include "reports/AudiencePrograms.h"
 #include "ui/Format.h"
 #include "ui/Strings.h"
 

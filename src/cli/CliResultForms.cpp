@@ -43,17 +43,17 @@ std::string rowText(const KORVAHeatUpdateDlg& form, const HeatResultRow& row) {
 }
 
 // As the dialog leaves a row once the lane's values are typed: DNS and DNF clear the row.
-void typeLane(KORVAHeatUpdateDlg& form, int lane, const LaneSpec& spec) {
-    if (spec.state != kRaced) {
-        clickOut(form, lane, spec.state);
+void typeLane(KORVAHeatUpdateDlg& form, int lane, const LaneEntry& entry) {
+    if (entry.state != kRaced) {
+        clickOut(form, lane, entry.state);
         return;
     }
     HeatResultRow& row = form.rows[static_cast<std::size_t>(lane)];
-    if (spec.finish) row.finish = *spec.finish;
-    row.minutes = spec.minutes;
-    row.seconds = spec.seconds;
-    row.hundredths = spec.hundredths;
-    row.cuts = spec.cuts;
+    if (entry.finish) row.finish = *entry.finish;
+    row.minutes = entry.minutes;
+    row.seconds = entry.seconds;
+    row.hundredths = entry.hundredths;
+    row.cuts = entry.cuts;
     row.state = kRaced;
 }
 
@@ -67,11 +67,11 @@ bool CliResultForms::holdsPilot(const KORVAHeatUpdateDlg& form, int lane) const 
 }
 
 bool CliResultForms::fits(const KORVAHeatUpdateDlg& form) const {
-    for (const auto& [lane, spec] : given_.lanes) {
+    for (const auto& [lane, entry] : given_.lanes) {
         if (!holdsPilot(form, lane)) return false;
-        if (spec.state == kRaced && spec.finish.has_value() == form.fai) {
+        if (entry.state == kRaced && entry.finish.has_value() == form.fai) {
             err_ << "korva: lane " << lane + 1 << ": " << (form.fai ? "an FAI" : "a points")
-                 << " race takes " << laneSpecShape(form.fai) << "\n";
+                 << " race takes " << laneEntryShape(form.fai) << "\n";
             return false;
         }
     }
@@ -90,7 +90,7 @@ std::optional<KORVAHeatUpdateDlg> CliResultForms::heatUpdate(const KORVAHeatUpda
     resultsShown_ = true;
     KORVAHeatUpdateDlg typed = form;
     typed.filling = false;
-    for (const auto& [lane, spec] : given_.lanes) typeLane(typed, lane, spec);
+    for (const auto& [lane, entry] : given_.lanes) typeLane(typed, lane, entry);
     describe(err_, heatUpdateTitle(typed), pilotRows(typed),
              [&typed](std::size_t l) { return rowText(typed, typed.rows[l]); });
     return typed;

@@ -4,14 +4,14 @@
 #include <iosfwd>
 #include <map>
 
-#include "cli/LaneSpec.h"
+#include "cli/LaneEntry.h"
 #include "scoring/HeatResultForm.h"
 
 namespace korva {
 
 // What the command line gives, by lane index 0..3.
 struct ResultsArguments {
-    std::map<int, LaneSpec> lanes;
+    std::map<int, LaneEntry> lanes;
     std::map<int, int> points;  // manual scoring only
 };
 

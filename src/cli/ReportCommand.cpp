@@ -14,7 +14,7 @@
 #include "reports/HtmlPrintQueue.h"
 #include "reports/PrintHeats.h"
 #include "reports/PrintPilots.h"
-#include "reports/SpectatorPrograms.h"
+#include "reports/AudiencePrograms.h"
 #include "scoring/Standings.h"
 #include "ui/TextCase.h"
 

@@ -51,12 +51,12 @@ void addResultsOptions(CLI::App& command, ResultsCliOptions& o) {
     addRepeatedOption(
         command, "--lane", "L=SPEC",
         [](const std::string& text) -> std::string {
-            if (laneSpecFor(text)) return {};
+            if (laneEntryFor(text)) return {};
             const std::string shapes = "L=FIN,M:SS.HH,CUTS, L=M:SS.HH,INFR, L=DNS or L=DNF";
             return "needs " + shapes + " with L from 1 to 4, not '" + text + "'";
         },
         [&o](const std::string& text) {
-            if (const auto spec = laneSpecFor(text)) o.given.lanes[spec->first] = spec->second;
+            if (const auto entry = laneEntryFor(text)) o.given.lanes[entry->first] = entry->second;
         },
         "a lane's result (repeatable; lanes not given\nkeep what the form shows)");
     addRepeatedOption(

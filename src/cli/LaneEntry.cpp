@@ -1,4 +1,4 @@
-#include "cli/LaneSpec.h"
+#include "cli/LaneEntry.h"
 
 #include <algorithm>
 #include <cctype>
@@ -25,7 +25,7 @@ std::optional<int> count(const std::string& text) {
 }
 
 // "M:SS.HH". The hundredths take exactly two digits, so that "1:05.5" is not read as five.
-bool readTime(const std::string& text, LaneSpec& spec) {
+bool readTime(const std::string& text, LaneEntry& entry) {
     const std::size_t colon = text.find(':');
     const std::size_t dot = text.find('.', colon == std::string::npos ? 0 : colon);
     if (colon == std::string::npos || dot == std::string::npos) return false;
@@ -33,32 +33,32 @@ bool readTime(const std::string& text, LaneSpec& spec) {
     const auto seconds = digits(text.substr(colon + 1, dot - colon - 1), 1, 2);
     const auto hundredths = digits(text.substr(dot + 1), 2, 2);
     if (!minutes || !seconds || !hundredths) return false;
-    spec.minutes = *minutes;
-    spec.seconds = *seconds;
-    spec.hundredths = *hundredths;
+    entry.minutes = *minutes;
+    entry.seconds = *seconds;
+    entry.hundredths = *hundredths;
     return true;
 }
 
-std::optional<LaneSpec> readSpec(const std::string& text) {
-    LaneSpec spec;
+std::optional<LaneEntry> readSpec(const std::string& text) {
+    LaneEntry entry;
     const std::string word = lowerCased(text);
     if (word == "dns" || word == "dnf") {
-        spec.state = word == "dns" ? kDidNotStart : kDidNotFinish;
-        return spec;
+        entry.state = word == "dns" ? kDidNotStart : kDidNotFinish;
+        return entry;
     }
-    spec.state = kRaced;
+    entry.state = kRaced;
     const std::size_t first = text.find(',');
     const std::size_t last = text.rfind(',');
     if (first == std::string::npos) return std::nullopt;
     if (first != last) {
-        spec.finish = count(text.substr(0, first));
-        if (!spec.finish) return std::nullopt;
+        entry.finish = count(text.substr(0, first));
+        if (!entry.finish) return std::nullopt;
     }
     const std::size_t timeStart = first != last ? first + 1 : 0;
     const auto cuts = count(text.substr(last + 1));
-    if (!cuts || !readTime(text.substr(timeStart, last - timeStart), spec)) return std::nullopt;
-    spec.cuts = *cuts;
-    return spec;
+    if (!cuts || !readTime(text.substr(timeStart, last - timeStart), entry)) return std::nullopt;
+    entry.cuts = *cuts;
+    return entry;
 }
 
 template <typename T>
@@ -75,7 +75,7 @@ std::optional<std::pair<int, T>> forLane(const std::string& text,
 
 }  // namespace
 
-std::optional<std::pair<int, LaneSpec>> laneSpecFor(const std::string& text) {
+std::optional<std::pair<int, LaneEntry>> laneEntryFor(const std::string& text) {
     return forLane(text, &readSpec);
 }
 
@@ -83,7 +83,7 @@ std::optional<std::pair<int, int>> lanePointsFor(const std::string& text) {
     return forLane(text, &wholeNumber);
 }
 
-std::string laneSpecShape(bool fai) {
+std::string laneEntryShape(bool fai) {
     return fai ? "M:SS.HH,INFR, DNS or DNF" : "FIN,M:SS.HH,CUTS, DNS or DNF";
 }
 

@@ -1,4 +1,4 @@
-#include "reports/SpectatorPrograms.h"
+#include "reports/AudiencePrograms.h"
 
 #include <algorithm>
 #include <limits>

@@ -8,7 +8,7 @@
 
 namespace korva {
 
-struct LaneSpec {
+struct LaneEntry {
     int state = -1;             // kRaced, kDidNotStart or kDidNotFinish of the result form
     std::optional<int> finish;  // given in the points-race form only
     int minutes = 0;
@@ -19,10 +19,10 @@ struct LaneSpec {
 
 // Lanes are numbered 1..4 as on the heat card; the pairs hold the lane index 0..3. Values
 // out of the form's ranges pass here: the form's own checks refuse them.
-std::optional<std::pair<int, LaneSpec>> laneSpecFor(const std::string& text);
+std::optional<std::pair<int, LaneEntry>> laneEntryFor(const std::string& text);
 std::optional<std::pair<int, int>> lanePointsFor(const std::string& text);
 
 // The text a lane takes in each kind of race, for messages.
-std::string laneSpecShape(bool fai);
+std::string laneEntryShape(bool fai);
 
 }  // namespace korva

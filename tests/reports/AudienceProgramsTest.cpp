@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "reports/PilotReportFixture.h"
-#include "reports/SpectatorPrograms.h"
+#include "reports/AudiencePrograms.h"
 
 namespace korva::test {
 namespace {
