@@ -82,6 +82,10 @@ CLI::Option* addRepeatedOption(CLI::App& command, const std::string& name,
             [problem = std::move(problem)](std::string& text) { return problem(text); }, ""));
 }
 
+CLI::Option* addRaceFileOption(CLI::App& command, std::string& file) {
+    return command.add_option("FILE", file, "the race file (.kvr)")->required()->type_name("");
+}
+
 CLI::Option* addAnswerOption(CLI::App& command, AnswerMap& answers, const std::string& help) {
     return addRepeatedOption(
         command, "--answer", "ID=ANSWER",

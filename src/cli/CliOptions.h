@@ -26,6 +26,9 @@ std::optional<int> wholeNumber(const std::string& text);
 // "ID=ANSWER" with ANSWER yes, no, cancel or ok in any case.
 std::optional<std::pair<int, Answer>> answerFor(const std::string& text);
 
+// The race file every race command takes first.
+CLI::Option* addRaceFileOption(CLI::App& command, std::string& file);
+
 // `--answer ID=ANSWER`, repeatable: fills ANSWERS by message id, a later answer to the same
 // id counting. Hand the map to the command's console user, which answers Yes where it holds
 // nothing and writes every question and answer to standard error.

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/CliContext.h"
+#include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "race/KORVARaceDoc.h"
 #include "scoring/Standings.h"
@@ -46,7 +47,7 @@ void addExportCommand(CLI::App& app, CliContext& context) {
         "Exit status: 0 written, 1 the race could not be read or the file not written (a\n"
         "previous export stays as it was), 2 usage error.");
     auto options = std::make_shared<ExportCliOptions>();
-    command->add_option("FILE", options->file, "the race file (.kvr)")->required()->type_name("");
+    addRaceFileOption(*command, options->file);
     command->add_option("--sort", options->sort, "the pilot list's order: points or time")
         ->check(CLI::IsMember({"points", "time"}))
         ->capture_default_str();

@@ -55,7 +55,7 @@ void addFinishCommand(CLI::App& app, CliContext& context) {
         "Exit status: 0 finished (or unmarked) and saved, 1 nothing to finish, answered No or\n"
         "not saved (the file is left as it was), 2 usage error.");
     auto options = std::make_shared<FinishCliOptions>();
-    command->add_option("FILE", options->file, "the race file (.kvr)")->required()->type_name("");
+    addRaceFileOption(*command, options->file);
     addAnswerOption(*command, options->answers);
     command->callback([options, &context] { context.status = finish(*options, context.err); });
 }

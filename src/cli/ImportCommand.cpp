@@ -93,7 +93,7 @@ void addImportCommand(CLI::App& app, CliContext& context) {
         app.add_subcommand("import", "import pilots from a CSV file and save the race file");
     command->footer(kFooter);
     auto options = std::make_shared<ImportCliOptions>();
-    command->add_option("FILE", options->file, "the race file (.kvr)")->required()->type_name("");
+    addRaceFileOption(*command, options->file);
     command->add_option("CSV", options->csv, "the pilots, comma separated")
         ->required()
         ->type_name("");

@@ -44,7 +44,7 @@ void addBeginRound(MatrixCliOptions& o, const std::string& value) {
 }
 
 void addMatrixOptions(CLI::App& command, MatrixCliOptions& o) {
-    command.add_option("FILE", o.file, "the race file (.kvr)")->required()->type_name("");
+    addRaceFileOption(command, o.file);
     addNumberOption(command, "--end-round,--rounds", o.endRound,
                     "build up to round N (1..32; default: the form's default)");
     command

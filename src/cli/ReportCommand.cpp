@@ -199,7 +199,7 @@ std::vector<std::string> keysOf(const std::map<std::string, T>& map) {
 }
 
 void addReportOptions(CLI::App& command, ReportCliOptions& o) {
-    command.add_option("FILE", o.file, "the race file (.kvr)")->required()->type_name("");
+    addRaceFileOption(command, o.file);
     command.add_option("KIND", o.kind, "the pages to write")
         ->required()
         ->type_name("")

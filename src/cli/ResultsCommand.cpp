@@ -44,7 +44,7 @@ constexpr const char* kFooter =
     "left as it was), 2 usage error.";
 
 void addResultsOptions(CLI::App& command, ResultsCliOptions& o) {
-    command.add_option("FILE", o.file, "the race file (.kvr)")->required()->type_name("");
+    addRaceFileOption(command, o.file);
     addNumberOption(command, "--bracket", o.bracket, "bracket of the heat: 0, 1 or 2")->required();
     addNumberOption(command, "--round", o.round, "round of the heat, from 1")->required();
     addNumberOption(command, "--heat", o.heat, "heat within the round, from 1")->required();

@@ -13,6 +13,7 @@
 
 #include "cli/BoardHttp.h"
 #include "cli/CliContext.h"
+#include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "race/KORVARaceDoc.h"
 #include "reports/board/BoardPage.h"
@@ -157,7 +158,7 @@ void addServeCommand(CLI::App& app, CliContext& context) {
         "reloads FILE when it changes. A file that fails to load leaves the last good race on\n"
         "the board. Read-only: nothing is saved and no other file is served.");
     auto options = std::make_shared<ServeOptions>();
-    command->add_option("FILE", options->file, "the race file (.kvr)")->required()->type_name("");
+    addRaceFileOption(*command, options->file);
     command->add_option("--port", options->port, "the port to listen on (default 8080)")
         ->check(CLI::Range(0, 65535))
         ->type_name("N");

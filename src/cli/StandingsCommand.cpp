@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "cli/CliContext.h"
+#include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "race/KORVARaceDoc.h"
 #include "race/TextCodec.h"
@@ -81,7 +82,7 @@ void addStandingsCommand(CLI::App& app, CliContext& context) {
         "ties and conflicts, in standings order. Saves nothing. With --final the messages of the\n"
         "final standings go to standard error, each question answered Yes.");
     auto options = std::make_shared<StandingsCliOptions>();
-    command->add_option("FILE", options->file, "the race file (.kvr)")->required()->type_name("");
+    addRaceFileOption(*command, options->file);
     command->add_flag("--final", options->final, "run the final standings with their messages")
         ->disable_flag_override();
     command->callback([options, &context] {

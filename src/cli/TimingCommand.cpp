@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/CliContext.h"
+#include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "race/KORVARaceDoc.h"
 #include "scoring/TimingFile.h"
@@ -46,7 +47,7 @@ void addTimingCommand(CLI::App& app, CliContext& context) {
         "Exit status: 0 every file written, 1 no matrix, a file not written or the race not\n"
         "saved (a file that fails keeps its previous content), 2 usage error.");
     auto file = std::make_shared<std::string>();
-    command->add_option("FILE", *file, "the race file (.kvr)")->required()->type_name("");
+    addRaceFileOption(*command, *file);
     command->callback(
         [file, &context] { context.status = writeTimingFiles(*file, context.out, context.err); });
 }
