@@ -130,19 +130,11 @@ bool isUtf8(std::string_view text) {
 }
 
 bool utf8ToCp1252Exact(std::string_view text, std::string& out, char32_t& unmapped) {
-    out.clear();
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t length = 1;
-        const char32_t c = decodeAt(text, i, length);
-        const std::optional<char> b = c == kReplacement ? std::nullopt : toCp1252(c);
-        if (!b) {
-            unmapped = c;
-            return false;
-        }
-        out += *b;
-        i += length;
+    if (const std::optional<char32_t> c = firstUnencodable(text)) {
+        unmapped = *c;
+        return false;
     }
+    out = utf8ToCp1252(text);
     return true;
 }
 
