@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 #include "reports/print/KORVAPrintQueue.h"
 #include "reports/print/PrintFakes.h"
 
@@ -97,8 +100,9 @@ TEST(KORVAPrintQueue, StopWakesAnIdleOrWaitingWorker) {
 
 TEST(KORVAPrintQueue, AWorkerHeldInTheSpoolerOutlivesItsQueueSafely) {
     // Kept for the rest of the run: the worker returns into them after the queue is gone.
-    static Rig* const rig = new Rig(FakePrintClock::Sleeps::Frozen);
-    rig->spooler.holdPolls = true;
+    static auto* const kept = new std::vector<std::unique_ptr<Rig>>;
+    auto* rig = kept->emplace_back(new Rig(FakePrintClock::Sleeps::Frozen)).get();
+    rig->spooler.hold();
     {
         KORVAPrintQueue queue(rig->spooler, rig->monitor, rig->clock, "/r");
         queue.QueueHtmlPrint("html/a.html");

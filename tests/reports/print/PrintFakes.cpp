@@ -55,6 +55,11 @@ std::optional<std::vector<std::int64_t>> FakeSpooler::jobTimes(const std::string
     return times;
 }
 
+void FakeSpooler::hold() {
+    std::lock_guard lock(mutex_);
+    holdPolls = true;
+}
+
 void FakeSpooler::release() {
     std::lock_guard lock(mutex_);
     holdPolls = false;

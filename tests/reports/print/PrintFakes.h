@@ -64,7 +64,6 @@ public:
     int leaveAfterPolls = -1;         // a listed job leaves after this many polls; -1 never
     std::set<std::string> lostPages;  // by file name; their job never appears
     std::string pagesGoTo = "lp";     // the printer that lists the pages' jobs
-    bool holdPolls = false;           // polls wait for release()
 
     std::optional<std::vector<PrinterEntry>> enumeratePrinters() override { return printers; }
     bool openPrinter(const std::string& name) override {
@@ -79,6 +78,8 @@ public:
     std::optional<std::vector<std::int64_t>> jobTimes(const std::string& name) override;
     void printPage(const std::string& absolutePath) override;
 
+    // Polls wait from hold() until release().
+    void hold();
     void release();
     // Waits (at most ten seconds) until `done` holds for the spooler; false on time-out.
     bool waitUntil(const std::function<bool(const FakeSpooler&)>& done);
@@ -88,6 +89,7 @@ public:
     std::vector<PrintedPage> printed;
     int jobsAppeared = 0;
     int polls = 0;
+    bool holdPolls = false;
     bool pollHeld = false, pollReturned = false;
 
 private:
