@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds and runs every test: the normal suite, the suite again
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzz run.
+# Installs what is needed, builds and runs every test: the normal suite, the print queue's
+# tests under ThreadSanitizer, the suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a short fuzz run.
 # Screenshots of windows and dialogs go to $KORVA_SCREENSHOTS (default build/screenshots).
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
@@ -17,6 +18,15 @@ jobs=$(nproc)
 echo "== normal build"
 "$top/scripts/build.sh" "$top/build"
 ctest --test-dir "$top/build" --output-on-failure -j "$jobs"
+
+echo "== thread sanitizer build (print queue)"
+# Only the threaded print queue and its tests: the rest of the tree is not built here.
+tsan_launcher=()
+if command -v ccache >/dev/null; then tsan_launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cmake -S "$top" -B "$top/build-tsan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVA_TSAN=ON \
+    -DKORVA_BUILD_APP=OFF -DKORVA_BUILD_BENCH=OFF "${tsan_launcher[@]}" >/dev/null
+cmake --build "$top/build-tsan" --target korva_tests_reports_print
+TSAN_OPTIONS="halt_on_error=1" "$top/build-tsan/tests/korva_tests_reports_print"
 
 echo "== sanitizer build"
 "$top/scripts/build.sh" "$top/build-asan" -DKORVA_SANITIZE=ON -DKORVA_BUILD_BENCH=OFF \

@@ -352,6 +352,10 @@ constexpr Entry kEntries[] = {
     {71007, "S&top"},
     {71008, "On: open this address on a phone or scan the code."},
     {71009, "Off: the board is not served."},
+    {71040, "Processing %d Page"},
+    {71041, "Processing %d Pages"},
+    {71042, "%d File in Print Queue"},
+    {71043, "%d Files in Print Queue"},
 };
 
 // Lookups search the table: an entry out of order or given twice would hide others.

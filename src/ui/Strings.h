@@ -221,6 +221,11 @@ inline constexpr int kBoardStart = 71006;
 inline constexpr int kBoardStop = 71007;
 inline constexpr int kBoardOn = 71008;
 inline constexpr int kBoardOff = 71009;
+// The print queue's status line.
+inline constexpr int kProcessingPage = 71040;
+inline constexpr int kProcessingPages = 71041;
+inline constexpr int kPrintQueueFile = 71042;
+inline constexpr int kPrintQueueFiles = 71043;
 }  // namespace str
 
 // The text of a numbered entry; empty when the table has none.
