@@ -55,8 +55,11 @@ int KORVAPrinter::sumOverJobs(Count count) {
 }
 
 int KORVAPrinter::jobCount() {
-    return sumOverJobs(
-        [](const std::vector<std::int64_t>& times) { return static_cast<int>(times.size()); });
+    std::lock_guard lock(mutex_);
+    openLocked();
+    int total = 0;
+    for (const auto& name : open_) total += platform_.queuedJobCount(name).value_or(0);
+    return total;
 }
 
 int KORVAPrinter::countJobsSince(std::int64_t secondsSince1970) {

@@ -28,7 +28,7 @@ public:
     // Walks the printers in enumeration order: opens every printer that is not direct, and
     // the default one, which ends the walk.
     int openPrinters();
-    // Jobs in all open printers; 0 when none can be opened.
+    // Jobs waiting or printing in all open printers; 0 when none can be opened.
     int jobCount();
     // Whether any open printer holds a job submitted at or after the given time.
     bool findJobSince(std::int64_t secondsSince1970);

@@ -102,6 +102,15 @@ public:
         return times;
     }
 
+    std::optional<int> queuedJobCount(const std::string& name) override {
+        std::lock_guard lock(mutex_);
+        auto count = static_cast<int>(standingJobs[name].size());
+        if (name == "lp")
+            count += static_cast<int>(std::count_if(jobs_.begin(), jobs_.end(),
+                                                    [](const Job& job) { return job.listed; }));
+        return count;
+    }
+
     // Runs `change` under the spooler's lock, then waits (at most ten seconds) until `done`
     // holds; false on time-out.
     bool waitUntil(const std::function<bool(const FakeSpooler&)>& done,
