@@ -1,0 +1,150 @@
+// Written pages printed through a real CUPS scheduler, a private one the test command starts
+// (cups-scheduler.sh): one job per page, in queue order, each with its output.
+
+#include <cups/cups.h>
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <thread>
+
+#include "printing/CupsPrinterPlatform.h"
+#include "printing/QtPagePrinter.h"
+#include "support/TempFolder.h"
+
+namespace korva::test {
+namespace {
+
+const char* const kQueue = "korva-test";
+
+// The scheduler's folder, as the start script left it; empty when it did not start.
+std::string& schedulerFolder() {
+    static std::string folder;
+    return folder;
+}
+
+// Runs the user-interface thread's events until `done` holds or ten seconds have passed.
+bool runEventsUntil(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+struct Job {
+    int id;
+    std::string title;
+    ipp_jstate_t state;
+};
+
+std::vector<Job> jobsOfQueue() {
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, kQueue, 0, CUPS_WHICHJOBS_ALL);
+    std::vector<Job> list;
+    for (int i = 0; i < count; ++i) list.push_back({jobs[i].id, jobs[i].title, jobs[i].state});
+    cupsFreeJobs(std::max(count, 0), jobs);
+    std::sort(list.begin(), list.end(), [](const Job& a, const Job& b) { return a.id < b.id; });
+    return list;
+}
+
+class Spooler : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(schedulerFolder().empty())
+            << "The private CUPS scheduler did not start: see the output of the test "
+               "printing.scheduler.start (cups-scheduler.sh start).";
+        std::filesystem::create_directory(folder.file("html"));
+        for (int n = 1; n <= 3; ++n) {
+            pages.push_back(folder.file("html/Sprint_HeatCards_0" + std::to_string(n) + ".html"));
+            std::ofstream(pages.back())
+                << "<HTML><BODY><TABLE BORDER=1 WIDTH=604><TR><TD><FONT COLOR=RED>Heat " << n
+                << "</FONT></TD></TR></TABLE></BODY></HTML>";
+        }
+    }
+
+    TempFolder folder;
+    std::vector<std::string> pages;
+};
+
+TEST_F(Spooler, DefaultQueueIsWatched) {
+    CupsPrinterPlatform platform;
+    const auto printers = platform.enumeratePrinters();
+    ASSERT_TRUE(printers);
+    ASSERT_EQ(printers->size(), 1U);
+    EXPECT_EQ(printers->front().name, kQueue);
+    EXPECT_TRUE(printers->front().isDefault);
+    EXPECT_FALSE(printers->front().isDirect);
+    EXPECT_FALSE(platform.openPrinter("no-such-queue"));
+    ASSERT_TRUE(platform.openPrinter(kQueue));
+    EXPECT_TRUE(platform.jobTimes(kQueue));
+    platform.closePrinter(kQueue);
+    EXPECT_EQ(platform.jobTimes(kQueue), std::nullopt);
+}
+
+TEST_F(Spooler, ThreePagesPrintInOrderAJobEach) {
+    CupsPrinterPlatform platform;
+    ASSERT_TRUE(platform.openPrinter(kQueue));
+    const std::size_t before = jobsOfQueue().size();
+    QtPagePrinter printer;
+    std::vector<std::string> titles;
+    printer.titleChanged = [&titles](const std::string& title) { titles.push_back(title); };
+    printer.pageFailed = [](const std::string& path, const std::string& why) {
+        ADD_FAILURE() << path << ": " << why;
+    };
+    for (const std::string& page : pages) {
+        const std::int64_t start = std::time(nullptr);
+        const std::size_t listed =
+            platform.jobTimes(kQueue).value_or(std::vector<std::int64_t>{}).size();
+        // As the print worker hands a page over: from its own thread, without waiting.
+        std::thread worker([&printer, &page] { printer.printPage(page); });
+        worker.join();
+        ASSERT_TRUE(runEventsUntil([&] {
+            const auto times = platform.jobTimes(kQueue);
+            return times && times->size() > listed &&
+                   std::any_of(times->begin(), times->end(),
+                               [start](std::int64_t t) { return t >= start; });
+        })) << "no job for "
+            << page;
+    }
+    EXPECT_EQ(printer.pagesPrinted(), 3);
+    EXPECT_EQ(printer.title(), "Print Complete");
+    EXPECT_EQ(titles.size(), 6U);
+    ASSERT_TRUE(runEventsUntil([&] { return platform.queuedJobCount(kQueue) == 0; }));
+
+    const std::vector<Job> jobs = jobsOfQueue();
+    ASSERT_EQ(jobs.size(), before + 3);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Job& job = jobs[before + i];
+        EXPECT_EQ(job.title, std::filesystem::path(pages[i]).filename().string());
+        EXPECT_EQ(job.state, IPP_JSTATE_COMPLETED) << job.title;
+        const std::string output =
+            fileText(schedulerFolder() + "/out/job-" + std::to_string(job.id));
+        EXPECT_EQ(output.rfind("%PDF-", 0), 0U) << job.title << " printed " << output.size();
+    }
+}
+
+}  // namespace
+}  // namespace korva::test
+
+int main(int argc, char** argv) {
+    // libcups and Qt's print support read the scheduler's address once, at their first use.
+    if (const char* state = std::getenv("KORVA_CUPS_STATE")) {
+        std::ifstream in(state);
+        std::getline(in, korva::test::schedulerFolder());
+        if (!korva::test::schedulerFolder().empty())
+            setenv("CUPS_SERVER", (korva::test::schedulerFolder() + "/cups.sock").c_str(), 1);
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
