@@ -16,6 +16,9 @@
 
 #include "printing/CupsPrinterPlatform.h"
 #include "printing/QtPagePrinter.h"
+#include "reports/print/KORVAPrintQueue.h"
+#include "reports/print/KORVAPrinter.h"
+#include "reports/print/PrintClock.h"
 #include "support/TempFolder.h"
 
 namespace korva::test {
@@ -58,13 +61,16 @@ std::vector<Job> jobsOfQueue() {
 
 class Spooler : public ::testing::Test {
 protected:
+    static std::string pageName(int n) {
+        return "html/Sprint_HeatCards_0" + std::to_string(n) + ".html";
+    }
     void SetUp() override {
         ASSERT_FALSE(schedulerFolder().empty())
             << "The private CUPS scheduler did not start: see the output of the test "
                "printing.scheduler.start (cups-scheduler.sh start).";
         std::filesystem::create_directory(folder.file("html"));
         for (int n = 1; n <= 3; ++n) {
-            pages.push_back(folder.file("html/Sprint_HeatCards_0" + std::to_string(n) + ".html"));
+            pages.push_back(folder.file(pageName(n)));
             std::ofstream(pages.back())
                 << "<HTML><BODY><TABLE BORDER=1 WIDTH=604><TR><TD><FONT COLOR=RED>Heat " << n
                 << "</FONT></TD></TR></TABLE></BODY></HTML>";
@@ -90,35 +96,33 @@ TEST_F(Spooler, DefaultQueueIsWatched) {
     EXPECT_EQ(platform.jobTimes(kQueue), std::nullopt);
 }
 
+// The program's own path: the print queue's worker hands each page to the page printer on
+// this (the user-interface) thread and waits for its job through the printer monitor.
 TEST_F(Spooler, ThreePagesPrintInOrderAJobEach) {
-    CupsPrinterPlatform platform;
-    ASSERT_TRUE(platform.openPrinter(kQueue));
     const std::size_t before = jobsOfQueue().size();
+    CupsPrinterPlatform platform;
+    KORVAPrinter monitor(platform);
+    SystemPrintClock clock;
     QtPagePrinter printer;
-    std::vector<std::string> titles;
-    printer.titleChanged = [&titles](const std::string& title) { titles.push_back(title); };
+    // The jobs the spooler held as each page started: every earlier page's job is there.
+    std::vector<std::size_t> jobsAtStart;
+    printer.titleChanged = [&](const std::string& title) {
+        if (title == "Start Print") jobsAtStart.push_back(jobsOfQueue().size() - before);
+    };
     printer.pageFailed = [](const std::string& path, const std::string& why) {
         ADD_FAILURE() << path << ": " << why;
     };
-    for (const std::string& page : pages) {
-        const std::int64_t start = std::time(nullptr);
-        const std::size_t listed =
-            platform.jobTimes(kQueue).value_or(std::vector<std::int64_t>{}).size();
-        // As the print worker hands a page over: from its own thread, without waiting.
-        std::thread worker([&printer, &page] { printer.printPage(page); });
-        worker.join();
-        ASSERT_TRUE(runEventsUntil([&] {
-            const auto times = platform.jobTimes(kQueue);
-            return times && times->size() > listed &&
-                   std::any_of(times->begin(), times->end(),
-                               [start](std::int64_t t) { return t >= start; });
-        })) << "no job for "
-            << page;
-    }
-    EXPECT_EQ(printer.pagesPrinted(), 3);
+    KORVAPrintQueue queue(printer, monitor, clock, folder.path());
+    for (int n = 1; n <= 3; ++n) queue.QueueHtmlPrint(pageName(n));
+    ASSERT_TRUE(runEventsUntil([&] {
+        return queue.pagesWaiting() == 0 && printer.pagesPrinted() == 3 &&
+               monitor.countJobsSince(0) >= static_cast<int>(before + 3) &&
+               platform.queuedJobCount(kQueue) == 0;
+    })) << printer.pagesPrinted()
+        << " pages printed";
+    EXPECT_TRUE(queue.stop(std::chrono::milliseconds(5000)));
+    EXPECT_EQ(jobsAtStart, (std::vector<std::size_t>{0, 1, 2}));
     EXPECT_EQ(printer.title(), "Print Complete");
-    EXPECT_EQ(titles.size(), 6U);
-    ASSERT_TRUE(runEventsUntil([&] { return platform.queuedJobCount(kQueue) == 0; }));
 
     const std::vector<Job> jobs = jobsOfQueue();
     ASSERT_EQ(jobs.size(), before + 3);
