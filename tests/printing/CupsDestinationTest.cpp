@@ -41,11 +41,5 @@ TEST(CupsDestination, QueuesAreWatchedDiscoveredPrintersAreDirect) {
     cupsFreeDests(count, dests);
 }
 
-TEST(CupsDestination, NothingOpenNothingListed) {
-    CupsPrinterPlatform platform;
-    EXPECT_EQ(platform.jobTimes("never-opened"), std::nullopt);
-    EXPECT_EQ(platform.queuedJobCount("never-opened"), std::nullopt);
-}
-
 }  // namespace
 }  // namespace korva::test

@@ -71,11 +71,5 @@ TEST(PageLayout, ColumnWidthsThePageSetStay) {
     EXPECT_EQ(columns[1], QTextLength(QTextLength::FixedLength, 400));
 }
 
-TEST(PageLayout, AMissingPageSaysWhy) {
-    QString error;
-    EXPECT_EQ(loadHtmlPage("/no/such/page.html", error), nullptr);
-    EXPECT_FALSE(error.isEmpty());
-}
-
 }  // namespace
 }  // namespace korva::test
