@@ -72,3 +72,17 @@ for kind in heat-cards heat-sheets pilot-cards pilot-list heat-details spectator
         "$build/tools/korva_render_page" "$page" "$here/renders/${kind/spectator/audience}-$n.png"
     done <"$work/$kind.paths"
 done
+
+# The heat cards as a PDF, in colour and in black and white: the first sheet of each
+# (pdftoppm comes with poppler-utils).
+if command -v pdftoppm >/dev/null; then
+    for look in colour grey; do
+        grey=()
+        [[ "$look" == grey ]] && grey=(--grey)
+        "$korva" report "$work/SpringSprint.kvr" heat-cards --print-date 05/16/26 --icons \
+            --pdf "$work/cards-$look.pdf" "${grey[@]}" >/dev/null
+        name="pdf-heat-cards"
+        [[ "$look" == grey ]] && name="pdf-heat-cards-grey"
+        pdftoppm -r 50 -png -f 1 -l 1 -singlefile "$work/cards-$look.pdf" "$here/renders/$name"
+    done
+fi

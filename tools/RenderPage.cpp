@@ -1,15 +1,15 @@
 // korva_render_page PAGE.html OUT.png [WIDTH]: draws a written page as the print will lay it
-// out (QTextDocument, pictures from beside the page), WIDTH pixels wide, to look at.
+// out (the printing's own page renderer, pictures from beside the page), WIDTH pixels wide,
+// to look at.
 
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTextDocument>
-#include <QUrl>
 #include <algorithm>
 #include <iostream>
+
+#include "printing/HtmlPageDocument.h"
 
 namespace {
 
@@ -25,14 +25,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int width = argc == 4 ? std::max(100, QString(argv[3]).toInt()) : kLetterWidth;
-    QFile page(QString::fromLocal8Bit(argv[1]));
-    if (!page.open(QIODevice::ReadOnly)) {
-        std::cerr << "cannot read " << argv[1] << "\n";
+    QString error;
+    const auto page = korva::loadHtmlPage(QString::fromLocal8Bit(argv[1]), error);
+    if (!page) {
+        std::cerr << "cannot read " << argv[1] << ": " << error.toStdString() << "\n";
         return 1;
     }
-    QTextDocument doc;
-    doc.setBaseUrl(QUrl::fromLocalFile(QFileInfo(page).absolutePath() + "/"));
-    doc.setHtml(QString::fromLatin1(page.readAll()));  // pages are written in Windows-1252
+    QTextDocument& doc = *page;
     doc.setTextWidth(width);
     const int height = std::min(kTallest, static_cast<int>(doc.size().height()) + 1);
     QImage image(width, height, QImage::Format_RGB32);

@@ -9,12 +9,13 @@
 #include "cli/CliContext.h"
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
+#include "printing/PdfPages.h"
 #include "race/KORVARaceDoc.h"
+#include "reports/AudiencePrograms.h"
 #include "reports/FlyOffPage.h"
 #include "reports/HtmlPrintQueue.h"
 #include "reports/PrintHeats.h"
 #include "reports/PrintPilots.h"
-#include "reports/AudiencePrograms.h"
 #include "scoring/Standings.h"
 #include "ui/TextCase.h"
 
@@ -58,6 +59,8 @@ struct ReportCliOptions {
     std::optional<int> round;
     std::optional<int> heat;
     bool save = false;
+    std::optional<std::string> pdf;
+    bool grey = false;
 };
 
 // korva writes pages only; printing them is the program's business.
@@ -180,6 +183,11 @@ int printReport(const ReportCliOptions& o, std::ostream& out, std::ostream& err)
         err << "korva report: nothing was written\n";
         return 1;
     }
+    std::string why;
+    if (o.pdf && !writePdf(*written, *o.pdf, PdfLook{o.grey}, why)) {
+        err << "korva report: the PDF was not written: " << why << "\n";
+        return 1;
+    }
     // The matrix lock that printed heat cards set is kept on request; printing times live
     // only as long as the session, so changed-heat-cards writes every card here.
     if (o.save && !saveRace(doc, o.file, err)) return 1;
@@ -238,6 +246,12 @@ void addReportOptions(CLI::App& command, ReportCliOptions& o) {
     addNumberOption(command, "--heat", o.heat, "refly-card: the heat (from 1)");
     command.add_flag("--save", o.save, "save FILE with the matrix lock that heat cards set")
         ->disable_flag_override();
+    CLI::Option* pdf =
+        command.add_option("--pdf", o.pdf, "also write the pages as one PDF, a page a sheet")
+            ->type_name("FILE");
+    command.add_flag("--grey", o.grey, "the PDF in black and white")
+        ->disable_flag_override()
+        ->needs(pdf);
 }
 
 }  // namespace
@@ -248,8 +262,9 @@ void addReportCommand(CLI::App& app, CliContext& context) {
         "Writes the KIND pages into the html folder beside FILE, as quick print's html output\n"
         "does, and prints each path written; printing them is the program's business.\n"
         "Each run is a new session: changed-heat-cards writes every card.\n"
-        "Exit status: 0 pages written, 1 nothing written (no html folder, no heat, no tie),\n"
-        "2 usage error.");
+        "--pdf FILE also lays the pages out as printed, one sheet each, into FILE.\n"
+        "Exit status: 0 pages written, 1 nothing written (no html folder, no heat, no tie)\n"
+        "or the PDF not written, 2 usage error.");
     auto options = std::make_shared<ReportCliOptions>();
     addReportOptions(*command, *options);
     command->callback(

@@ -356,6 +356,8 @@ constexpr Entry kEntries[] = {
     {71041, "Processing %d Pages"},
     {71042, "%d File in Print Queue"},
     {71043, "%d Files in Print Queue"},
+    {71060, "Start Print"},
+    {71061, "Print Complete"},
 };
 
 // Lookups search the table: an entry out of order or given twice would hide others.

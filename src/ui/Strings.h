@@ -226,6 +226,9 @@ inline constexpr int kProcessingPage = 71040;
 inline constexpr int kProcessingPages = 71041;
 inline constexpr int kPrintQueueFile = 71042;
 inline constexpr int kPrintQueueFiles = 71043;
+// The page printer's state while it sends a page to the printer.
+inline constexpr int kStartPrint = 71060;
+inline constexpr int kPrintComplete = 71061;
 }  // namespace str
 
 // The text of a numbered entry; empty when the table has none.
