@@ -14,6 +14,7 @@
 #include "app/dialogs/QtRaceForms.h"
 #include "app/dialogs/QtRegistrationForms.h"
 #include "app/PrintCommands.h"
+#include "app/ProgramPrintQueue.h"
 #include "app/QtSettingsStore.h"
 #include "app/RegistrationCommands.h"
 #include "app/ResultCommands.h"
@@ -72,6 +73,17 @@ KORVARaceApp::KORVARaceApp(const AppSetup& setup) {
     std::string folder = setup.workingFolder.empty() ? currentFolder() : setup.workingFolder;
     std::replace(folder.begin(), folder.end(), '\\', '/');
     services_->workingFolder = folder;
+    if (!setup.printQueue) {
+        ownPrintQueue_ = std::make_unique<ProgramPrintQueue>(
+            folder, [this](std::function<QString()> text) {
+                if (frame_) frame_->startStatusTimer(std::move(text));
+            });
+    }
+    printQueue_ = setup.printQueue ? setup.printQueue : ownPrintQueue_.get();
+    stopPrintWorker = [this] {
+        if (ownPrintQueue_) ownPrintQueue_->stop();
+        if (frame_) frame_->stopStatusTimer();
+    };
     services_->endProgram = [this] {
         ending_ = true;
         if (frame_) frame_->close();

@@ -16,7 +16,9 @@
 namespace korva {
 
 class AppInteraction;
+class HtmlPrintQueue;
 class MatrixCommand;
+class ProgramPrintQueue;
 class QtInteraction;
 class QtMatrixForms;
 class QtRaceForms;
@@ -35,6 +37,9 @@ struct AppSetup {
     RegistrationForms* registration = nullptr;
     std::string workingFolder;
     std::string desktopFolder;
+    // Where written pages go to be printed; the program's own prints them on the default
+    // printer.
+    HtmlPrintQueue* printQueue = nullptr;
 };
 
 class KORVARaceApp final : public FrameHost {
@@ -83,15 +88,16 @@ public:
     bool saveModified();
     bool propertiesOpen() const { return propertiesOpen_; }
 
+    // Where report runs hand their written pages for printing.
+    HtmlPrintQueue& printQueue() const { return *printQueue_; }
+
     // Hooks of later parts of the program.
     // Clears the print worker's run flag and waits for it (up to 5 seconds).
-    std::function<void()> stopPrintWorker = [] {};
+    std::function<void()> stopPrintWorker;
     // Builds the FAI matrix again after its rotation changed.
     std::function<void(KORVARaceDoc&)> regenerateFaiMatrix = [](KORVARaceDoc&) {};
     // Fills the printer list once the window shows.
     std::function<void()> buildPrinterList = [] {};
-    // Shows a page a print run queued; unset: in the desktop's browser, to print from there.
-    std::function<void(const std::string& path)> showPrintedPage;
 
 private:
     void connectCommands();
@@ -119,6 +125,8 @@ private:
     std::unique_ptr<QtRegistrationForms> ownRegistration_;
     RegistrationForms* registration_;
     std::unique_ptr<QtMatrixForms> matrixForms_;
+    std::unique_ptr<ProgramPrintQueue> ownPrintQueue_;
+    HtmlPrintQueue* printQueue_;
     std::string desktopFolder_;
     RecentFiles recent_;
     PointerShapes pointers_;

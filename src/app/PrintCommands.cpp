@@ -1,12 +1,8 @@
 #include "app/PrintCommands.h"
 
-#include <QDesktopServices>
-#include <QStatusBar>
-#include <QUrl>
 #include <memory>
 
 #include "app/KORVARaceApp.h"
-#include "app/PagePrintQueue.h"
 #include "app/QtText.h"
 #include "app/dialogs/QtPrintForms.h"
 #include "app/views/KORVAHeatView.h"
@@ -16,8 +12,6 @@
 #include "reports/PrintHeats.h"
 #include "reports/PrintPilots.h"
 #include "reports/AudiencePrograms.h"
-#include "ui/Format.h"
-#include "ui/Strings.h"
 
 namespace korva {
 
@@ -61,24 +55,10 @@ int listedClasses(const KORVARaceDoc& doc, int filter) {
     return classes;
 }
 
-constexpr int kStatusMessageMs = 15000;
-
-PagePrintQueue::ShowPage pageShower(KORVARaceApp& app) {
-    return [&app](const std::string& path) {
-        if (app.showPrintedPage) {
-            app.showPrintedPage(path);
-        } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)))) {
-            // Without a browser the director still learns where the page to print is.
-            app.mainFrame()->statusBar()->showMessage(
-                QString::fromStdString(cformat(text(str::kPageNotShown), path)), kStatusMessageMs);
-        }
-    };
-}
-
 class PrintCommands {
 public:
     explicit PrintCommands(KORVARaceApp& app)
-        : app_(app), forms_(app.mainFrame()), queue_(pageShower(app)) {}
+        : app_(app), forms_(app.mainFrame()), queue_(app.printQueue()) {}
 
     void print() {
         KORVARaceDoc& doc = *app_.race();
@@ -89,26 +69,22 @@ public:
                                          heats->bracketFilter(), fromQt(heats->windowTitle())};
             PrintHeats(doc, forms_, queue_, window);
         }
-        ended();
     }
     void pilotCards() {
         if (KORVAPilotView* pilots = pilotView(app_)) {
             PrintPilotCards(*app_.race(), forms_, queue_, pilots->model().list());
         }
-        ended();
     }
     void heatDetails() {
         if (KORVAPilotView* pilots = pilotView(app_)) {
             PrintPilotHeatDetails(*app_.race(), forms_, queue_, pilots->model().list());
         }
-        ended();
     }
     void spectatorPrograms() {
         if (KORVAHeatView* heats = heatView(app_)) {
             KORVARaceDoc& doc = *app_.race();
             PrintSpectatorPrograms(doc, forms_, queue_, listedClasses(doc, heats->bracketFilter()));
         }
-        ended();
     }
     void reFlyCard() {
         const KORVAHeatView* heats = heatView(app_);
@@ -117,15 +93,12 @@ public:
             PrintReFlyCard(*app_.race(), forms_, queue_,
                            HeatPlace{row->bracket, row->roundIndex, row->heatIndex});
         }
-        ended();
     }
 
 private:
-    void ended() { queue_.runEnded(); }
-
     KORVARaceApp& app_;
     QtPrintForms forms_;
-    PagePrintQueue queue_;
+    HtmlPrintQueue& queue_;
 };
 
 }  // namespace
@@ -162,9 +135,7 @@ FlyOffInfoHandler flyOffInfoHook(KORVARaceApp& app) {
     return [a](const FlyOffInfo& info) {
         if (!a->race()) return;
         QtPrintForms forms(a->mainFrame());
-        PagePrintQueue queue(pageShower(*a));
-        flyOffInfoPrinter(*a->race(), forms, queue)(info);
-        queue.runEnded();
+        flyOffInfoPrinter(*a->race(), forms, a->printQueue())(info);
     };
 }
 

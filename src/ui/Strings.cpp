@@ -341,7 +341,6 @@ constexpr Entry kEntries[] = {
     {70904, "Discard"},
     {70905, "Cut"},
     {70906, "Infringe"},
-    {70960, "No browser could open %s: open it in a browser to print it."},
     {71000, "Results &Board..."},
     {71001, "Serve the standings and heats to phones on the field's network\nResults Board"},
     {71002, "The results board cannot listen on port %d:\n%s\n\nChoose another port, or stop the program that uses it."},

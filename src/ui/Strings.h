@@ -208,8 +208,6 @@ inline constexpr int kLegendThird = 70903;
 inline constexpr int kLegendDiscard = 70904;
 inline constexpr int kLegendCut = 70905;
 inline constexpr int kLegendInfringe = 70906;
-// Printing from the program until the print queue comes.
-inline constexpr int kPageNotShown = 70960;
 // The live results board.
 inline constexpr int kResultsBoard = 71000;
 inline constexpr int kResultsBoardPrompt = 71001;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/KORVARaceApp.h"
+#include "support/RecordingQueue.h"
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedRaceForms.h"
 #include "samples/SampleRace.h"
@@ -30,6 +31,7 @@ protected:
         s.forms = scriptedForms ? &forms : nullptr;
         s.workingFolder = work.path();
         s.desktopFolder = desk.file("Desktop");
+        s.printQueue = &printed;  // never the machine's printer
         return s;
     }
 
@@ -49,6 +51,7 @@ protected:
     ScriptedInteraction ui;
     MemorySettingsStore settings;
     ScriptedRaceForms forms;
+    RecordingQueue printed;
     TempFolder work;
     TempFolder desk;
     std::unique_ptr<KORVARaceApp> app;

@@ -1,6 +1,6 @@
 // Printing from the pilot and heat windows through the real dialogs: the pages written into
-// the race's html folder, the first page shown when printing now, and nothing written when
-// the director backs out.
+// the race's html folder, every page queued in order when printing now, and nothing written
+// when the director backs out.
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -62,7 +62,6 @@ protected:
         samples::SampleSize size;
         ASSERT_TRUE(start({QString::fromStdString(sampleRace("Spring.kvr", size, adjust))}));
         frame()->resize(1100, 720);
-        app->showPrintedPage = [this](const std::string& path) { shown.push_back(path); };
     }
     CMainFrame* frame() const { return app->mainFrame(); }
     QAction* action(Cmd cmd) const { return frame()->commands().action(cmd); }
@@ -70,11 +69,14 @@ protected:
         return qobject_cast<KORVAHeatView*>(frame()->window(WindowKind::Heats));
     }
     std::vector<std::string> pages() const { return pagesIn(work.file("html")); }
-
-    std::vector<std::string> shown;
+    std::vector<std::string> queued() const {
+        std::vector<std::string> names;
+        for (const std::string& path : printed.paths) names.push_back(fs::path(path).filename());
+        return names;
+    }
 };
 
-TEST_F(PrintCommands, HeatCardsOfOneClassAndTwoRoundsPrintNowAndShowTheFirstPage) {
+TEST_F(PrintCommands, HeatCardsOfOneClassAndTwoRoundsPrintNowAndQueueEveryPage) {
     openRace();
     action(Cmd::ViewHeats)->trigger();
     ASSERT_NE(heatView(), nullptr);
@@ -141,12 +143,11 @@ TEST_F(PrintCommands, HeatCardsOfOneClassAndTwoRoundsPrintNowAndShowTheFirstPage
     EXPECT_EQ(race.locked426, 0);
     EXPECT_EQ(race.lockedThird, 0);
     EXPECT_EQ(race.printOptions & (kPrintNow | kShowPrintReminder), kPrintNow);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(fs::path(shown.front()).filename(), "Spring_HeatCards_01.html");
+    EXPECT_EQ(queued(), written);
     ui.verifyDone();
 }
 
-TEST_F(PrintCommands, BackingOutOfAnyDialogWritesAndShowsNothing) {
+TEST_F(PrintCommands, BackingOutOfAnyDialogWritesAndQueuesNothing) {
     openRace();
     ASSERT_EQ(frame()->currentKind(), WindowKind::Pilots);
     EXPECT_TRUE(action(Cmd::PrintHeatDetails)->isEnabled());
@@ -185,7 +186,7 @@ TEST_F(PrintCommands, BackingOutOfAnyDialogWritesAndShowsNothing) {
         action(Cmd::PrintSpectatorProgram)->trigger();
     }
     EXPECT_TRUE(pages().empty());
-    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(printed.paths.empty());
     // A cancelled reminder leaves the print options as they were.
     EXPECT_EQ(app->race()->printOptions & kPrintNow, 0u);
 }
@@ -206,7 +207,7 @@ TEST_F(PrintCommands, PilotCardsWithoutAMatrixAskForRoundsAndAreKeptWithoutShowi
     const std::vector<std::string> written = pages();
     ASSERT_FALSE(written.empty());
     EXPECT_EQ(written.front().find("Spring_"), 0u);
-    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(printed.paths.empty());
     ui.verifyDone();
 }
 
@@ -224,7 +225,7 @@ TEST_F(PrintCommands, ReFlyCardAndTheStandingsFlyOffPageAreWritten) {
     }
     const auto card = readWholeFile(work.file("html/ReFlyHeatCard.html"));
     EXPECT_NE(std::string(card.begin(), card.end()).find("R2H2"), std::string::npos);
-    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(printed.paths.empty());
 
     FlyOffInfo info;
     info.bracket = 0;
@@ -245,8 +246,7 @@ TEST_F(PrintCommands, ReFlyCardAndTheStandingsFlyOffPageAreWritten) {
             });
         app->standings()->showFlyOffInfo(info);
     }
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(fs::path(shown.front()).filename(), "Spring_FlyOffPilotInfo_Class_424.html");
+    EXPECT_EQ(queued(), std::vector<std::string>{"Spring_FlyOffPilotInfo_Class_424.html"});
     ui.verifyDone();
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "reports/HtmlPrintQueue.h"
+#include "support/RecordingQueue.h"
 #include "reports/PrintForms.h"
 
 namespace korva::test {
@@ -94,11 +95,6 @@ private:
     }
 
     std::deque<Step> script_;
-};
-
-struct RecordingQueue : HtmlPrintQueue {
-    void QueueHtmlPrint(const std::string& path) override { paths.push_back(path); }
-    std::vector<std::string> paths;
 };
 
 }  // namespace korva::test
