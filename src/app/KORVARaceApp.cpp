@@ -3,32 +3,33 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <algorithm>
 #include <cstdio>
 
 #include "app/AppInteraction.h"
 #include "app/ExportCommand.h"
 #include "app/HeatChangeCommands.h"
-#include "app/QtInteraction.h"
-#include "app/dialogs/QtMatrixForms.h"
-#include "app/dialogs/QtRaceForms.h"
-#include "app/dialogs/QtRegistrationForms.h"
 #include "app/PrintCommands.h"
 #include "app/ProgramPrintQueue.h"
+#include "app/QtInteraction.h"
 #include "app/QtSettingsStore.h"
 #include "app/RegistrationCommands.h"
 #include "app/ResultCommands.h"
 #include "app/StandingsCommands.h"
 #include "app/board/ResultsBoardCommand.h"
 #include "app/board/ResultsBoardServer.h"
+#include "app/dialogs/QtMatrixForms.h"
+#include "app/dialogs/QtRaceForms.h"
+#include "app/dialogs/QtRegistrationForms.h"
 #include "app/pictures/ToolIcons.h"
 #include "app/pictures/ZelMDIClientPaint.h"
 #include "matrix/MatrixTrace.h"
 #include "race/Archive.h"
-#include "race/LoadFailure.h"
-#include "session/DesktopLauncher.h"
 #include "race/FileIo.h"
+#include "race/LoadFailure.h"
 #include "scoring/Standings.h"
+#include "session/DesktopLauncher.h"
 #include "session/KORVACmdParms.h"
 #include "session/StartupSettings.h"
 #include "ui/Messages.h"
@@ -36,6 +37,9 @@
 namespace korva {
 
 namespace {
+// How long a message in passing stays in the status bar.
+constexpr int kPassingMessageMs = 15000;
+
 std::string currentFolder() {
     return QDir::currentPath().toStdString();
 }
@@ -75,8 +79,12 @@ KORVARaceApp::KORVARaceApp(const AppSetup& setup) {
     services_->workingFolder = folder;
     if (!setup.printQueue) {
         ownPrintQueue_ = std::make_unique<ProgramPrintQueue>(
-            folder, [this](std::function<QString()> text) {
+            folder,
+            [this](std::function<QString()> text) {
                 if (frame_) frame_->startStatusTimer(std::move(text));
+            },
+            [this](const QString& text) {
+                if (frame_) frame_->statusBar()->showMessage(text, kPassingMessageMs);
             });
     }
     printQueue_ = setup.printQueue ? setup.printQueue : ownPrintQueue_.get();

@@ -7,6 +7,8 @@
 #include "reports/print/KORVAPrintQueue.h"
 #include "reports/print/KORVAPrinter.h"
 #include "reports/print/PrintClock.h"
+#include "ui/Format.h"
+#include "ui/Strings.h"
 
 namespace korva {
 
@@ -25,8 +27,10 @@ struct ProgramPrintQueue::Parts {
     KORVAPrintQueue queue;
 };
 
-ProgramPrintQueue::ProgramPrintQueue(std::string workingFolder, StartStatus startStatus)
-    : workingFolder_(std::move(workingFolder)), startStatus_(std::move(startStatus)) {}
+ProgramPrintQueue::ProgramPrintQueue(std::string workingFolder, StartStatus startStatus, Tell tell)
+    : workingFolder_(std::move(workingFolder)),
+      startStatus_(std::move(startStatus)),
+      tell_(std::move(tell)) {}
 
 ProgramPrintQueue::~ProgramPrintQueue() {
     stop();
@@ -36,6 +40,10 @@ void ProgramPrintQueue::QueueHtmlPrint(const std::string& path) {
     if (!parts_) {
         parts_ = std::make_unique<Parts>(workingFolder_);
         Parts* parts = parts_.get();
+        parts->printer.pageFailed = [this](const std::string& path, const std::string& why) {
+            if (tell_)
+                tell_(QString::fromStdString(cformat(text(str::kPageNotPrinted), path, why)));
+        };
         parts->queue.workerStarted = [this, parts] {
             if (!startStatus_) return;
             startStatus_([parts] {

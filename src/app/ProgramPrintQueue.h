@@ -16,8 +16,10 @@ public:
     // Called with the status line's text once the worker starts; the caller asks it every
     // few seconds.
     using StartStatus = std::function<void(std::function<QString()> text)>;
+    // Tells the director something in passing (a page that could not be printed).
+    using Tell = std::function<void(const QString& text)>;
 
-    ProgramPrintQueue(std::string workingFolder, StartStatus startStatus);
+    ProgramPrintQueue(std::string workingFolder, StartStatus startStatus, Tell tell);
     ~ProgramPrintQueue() override;
     ProgramPrintQueue(const ProgramPrintQueue&) = delete;
     ProgramPrintQueue& operator=(const ProgramPrintQueue&) = delete;
@@ -31,6 +33,7 @@ public:
 private:
     std::string workingFolder_;
     StartStatus startStatus_;
+    Tell tell_;
     std::unique_ptr<Parts> parts_;
 };
 

@@ -6,6 +6,7 @@
 
 #include "printing/HtmlPageDocument.h"
 #include "printing/PageRendering.h"
+#include "ui/Format.h"
 #include "ui/Strings.h"
 
 namespace korva {
@@ -28,16 +29,17 @@ bool QtPagePrinter::printNow(const std::string& absolutePath) {
     // The default printer, as the platform's print system names it.
     QPrinter printer(QPrinter::HighResolution);
     if (printer.outputFormat() != QPrinter::NativeFormat || printer.printerName().isEmpty())
-        return fail(absolutePath, "no default printer");
+        return fail(absolutePath, std::string(text(str::kNoDefaultPrinter)));
     printer.setDocName(QFileInfo(path).fileName());
     printer.setPageLayout(sheetLayout());
     QPainter painter;
     if (!painter.begin(&printer))
-        return fail(absolutePath, "cannot print to " + printer.printerName().toStdString());
+        return fail(absolutePath,
+                    cformat(text(str::kCannotPrintTo), printer.printerName().toStdString()));
     paintOnSheet(painter, *doc, printer);
     // The job goes to the spooler when the painter ends.
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return fail(absolutePath, "the printer refused the page");
+        return fail(absolutePath, std::string(text(str::kPrinterRefused)));
     ++printed_;
     setTitle(std::string(text(str::kPrintComplete)));
     return true;

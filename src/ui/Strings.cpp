@@ -357,6 +357,10 @@ constexpr Entry kEntries[] = {
     {71043, "%d Files in Print Queue"},
     {71060, "Start Print"},
     {71061, "Print Complete"},
+    {71062, "no default printer is set up"},
+    {71063, "cannot print to %s"},
+    {71064, "the printer refused the page"},
+    {71065, "%s was not printed (%s); it stays in the html folder to print by hand."},
 };
 
 // Lookups search the table: an entry out of order or given twice would hide others.

@@ -227,6 +227,11 @@ inline constexpr int kPrintQueueFiles = 71043;
 // The page printer's state while it sends a page to the printer.
 inline constexpr int kStartPrint = 71060;
 inline constexpr int kPrintComplete = 71061;
+// Why a page did not reach the printer, and what the director is told.
+inline constexpr int kNoDefaultPrinter = 71062;
+inline constexpr int kCannotPrintTo = 71063;
+inline constexpr int kPrinterRefused = 71064;
+inline constexpr int kPageNotPrinted = 71065;
 }  // namespace str
 
 // The text of a numbered entry; empty when the table has none.
