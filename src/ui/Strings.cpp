@@ -357,6 +357,16 @@ constexpr Entry kEntries[] = {
     {71043, "%d Files in Print Queue"},
     {71060, "Start Print"},
     {71061, "Print Complete"},
+    {71080, "Tick at least one class to print."},
+    {71081, "These PDF files could not be saved:\n%s"},
+    {71082, "Quick print saved %d PDF file(s) in %s"},
+    {71085, "%s_HeatSheets.pdf"},
+    {71086, "%s_HeatCards.pdf"},
+    {71087, "%s_ChangedHeatCards.pdf"},
+    {71088, "%s_HeatResults.pdf"},
+    {71089, "%s_PilotInfoCards.pdf"},
+    {71090, "%s_PilotList.pdf"},
+    {71091, "%s_SpectatorPrograms.pdf"},
 };
 
 // Lookups search the table: an entry out of order or given twice would hide others.

@@ -227,6 +227,17 @@ inline constexpr int kPrintQueueFiles = 71043;
 // The page printer's state while it sends a page to the printer.
 inline constexpr int kStartPrint = 71060;
 inline constexpr int kPrintComplete = 71061;
+// Quick print and the PDF files of its runs.
+inline constexpr int kQuickPrintNoClass = 71080;
+inline constexpr int kQuickPrintPdfFailed = 71081;
+inline constexpr int kQuickPrintPdfsSaved = 71082;
+inline constexpr int kHeatSheetsPdf = 71085;
+inline constexpr int kHeatCardsPdf = 71086;
+inline constexpr int kChangedHeatCardsPdf = 71087;
+inline constexpr int kHeatResultsPdf = 71088;
+inline constexpr int kPilotCardsPdf = 71089;
+inline constexpr int kPilotListPdf = 71090;
+inline constexpr int kSpectatorProgramsPdf = 71091;
 }  // namespace str
 
 // The text of a numbered entry; empty when the table has none.
