@@ -84,8 +84,8 @@ public:
 
     QuickPrintOutcome finish() {
         if (!pdfFailures_.empty()) {
-            showUtf8Message(doc_.services().ui, str::kQuickPrintPdfFailed, Icon::Error,
-                            Buttons::Ok, Answer::Ok, pdfFailures_);
+            showUtf8Message(doc_.services().ui, str::kQuickPrintPdfFailed, Icon::Error, Buttons::Ok,
+                            Answer::Ok, pdfFailures_);
         }
         return std::move(outcome_);
     }

@@ -21,8 +21,8 @@ struct FakeTarget : QuickPrintTarget {
     explicit FakeTarget(ScriptedInteraction& ui) : ui(ui) {}
 
     std::vector<std::string> run(const std::string& what, int classes, bool htmlOnly) {
-        calls.push_back(cformat("%s classes=%d htmlOnly=%d wait=%d", what, classes, htmlOnly,
-                                ui.waitDepth));
+        calls.push_back(
+            cformat("%s classes=%d htmlOnly=%d wait=%d", what, classes, htmlOnly, ui.waitDepth));
         return {what + ".html"};
     }
     void showHeatLayout(HeatListLayout layout) override {
@@ -61,8 +61,8 @@ struct FakeTarget : QuickPrintTarget {
 
 struct QuickPrintFixture : HeatReportFixture {
     FakeTarget target{t.ui};
-    PilotWindowView pilots{PilotColumn::Name, PilotPrintForm{false, true, true, true, true, true,
-                                                             false}};
+    PilotWindowView pilots{PilotColumn::Name,
+                           PilotPrintForm{false, true, true, true, true, true, false}};
 
     QuickPrintForm form(int classes) const {
         QuickPrintForm f = defaultQuickPrint(*doc);
@@ -135,10 +135,11 @@ TEST_F(QuickPrintFixture, NewHeatCardsOnlyWhenAHeatChangedSinceTheCardsWerePrint
 
 TEST_F(QuickPrintFixture, TheFormOffersTheRaceClassesAndWantsOneTickedForAReport) {
     doc->class426 = 0;
-    forms.ok<QuickPrintForm>([](QuickPrintForm& f) {
-             f.classes.ticked = {};
-             f.spectatorProgram = true;
-         })
+    forms
+        .ok<QuickPrintForm>([](QuickPrintForm& f) {
+            f.classes.ticked = {};
+            f.spectatorProgram = true;
+        })
         .ok<QuickPrintForm>([](QuickPrintForm& f) { f.classes.ticked[2] = true; });
     t.ui.expect(str::kQuickPrintNoClass);
     QuickPrint(*doc, forms, target, pilots);
@@ -184,8 +185,8 @@ TEST_F(QuickPrintFixture, RealRunsWriteTheirPagesAndQueueThemUnlessHtmlOnly) {
     EXPECT_EQ(fs::path(html.pages[0]).filename(), "Spring_HeatSheets.html");
     EXPECT_EQ(fs::path(html.pages[1]).filename().string().rfind("Spring_PilotList", 0), 0u);
     for (const std::string& page : html.pages) EXPECT_TRUE(fs::exists(page)) << page;
-    EXPECT_EQ(program.pdfPages, (std::vector<std::vector<std::string>>{{html.pages[0]},
-                                                                       {html.pages[1]}}));
+    EXPECT_EQ(program.pdfPages,
+              (std::vector<std::vector<std::string>>{{html.pages[0]}, {html.pages[1]}}));
 
     f.htmlOnly = f.saveAsPdf = false;
     const QuickPrintOutcome printed = runQuickPrint(*doc, program, f, pilots);

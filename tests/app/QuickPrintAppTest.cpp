@@ -1,0 +1,129 @@
+// Quick print through the real dialog on a race with a matrix: the pages of the ticked
+// reports written, the heat window switched, each run saved as one PDF of one sheet a page,
+// and a PDF that cannot be saved told with its reason.
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QStatusBar>
+#include <filesystem>
+#include <regex>
+
+#include "AppFixture.h"
+#include "AppTestSupport.h"
+#include "app/views/KORVAHeatView.h"
+#include "race/FileIo.h"
+#include "ui/Strings.h"
+
+namespace korva::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+int pdfPageCount(const std::string& path) {
+    const auto bytes = readWholeFile(path);
+    const std::string pdf(bytes.begin(), bytes.end());
+    EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u) << path;
+    const std::regex page(R"(/Type\s*/Page[^s])");
+    return static_cast<int>(
+        std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
+}
+
+int pagesStartingWith(const std::string& folder, const std::string& prefix) {
+    int n = 0;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        n += name.rfind(prefix, 0) == 0 && name.ends_with(".html") ? 1 : 0;
+    }
+    return n;
+}
+
+void tick(QDialog* d, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        if (auto* box = field<QCheckBox>(d, name)) box->setChecked(true);
+    }
+}
+
+class QuickPrintApp : public AppFixture {
+protected:
+    void SetUp() override {
+        fs::create_directories(work.file("html"));
+        samples::SampleSize size;
+        size.pilots = 20;
+        ASSERT_TRUE(start({QString::fromStdString(sampleRace("Spring.kvr", size))}));
+        app->mainFrame()->resize(1100, 720);
+        app->showPrintedPage = [this](const std::string& path) { shown.push_back(path); };
+    }
+    QAction* quickPrint() const { return app->mainFrame()->commands().action(Cmd::QuickPrint); }
+    std::string html(const std::string& name = {}) const { return work.file("html/" + name); }
+
+    std::vector<std::string> shown;
+};
+
+TEST_F(QuickPrintApp, TickedReportsWriteTheirPagesAndOnePdfPerRun) {
+    EXPECT_EQ(quickPrint()->text(), "Quick Print...");
+    EXPECT_EQ(quickPrint()->statusTip(), "Quick Access Printing");
+    EXPECT_TRUE(quickPrint()->isEnabled());
+    app->mainFrame()->commands().action(Cmd::ViewHeats)->trigger();
+    auto* heats = qobject_cast<KORVAHeatView*>(app->mainFrame()->window(WindowKind::Heats));
+    ASSERT_NE(heats, nullptr);
+    EXPECT_TRUE(quickPrint()->isEnabled());
+    const KORVARaceDoc& race = *app->race();
+
+    {
+        DialogDriver driver;
+        driver.then("quickPrint", [&race](QDialog* d) {
+            screenshot(d, "quick-print");
+            EXPECT_EQ(d->windowTitle(), "Select Quick Print Items");
+            for (int b = 0; b < kBracketCount; ++b) {
+                const std::string name = "class" + std::to_string(b);
+                auto* box = field<QCheckBox>(d, name.c_str());
+                EXPECT_EQ(box->text().toStdString(), race.bracketName(b));
+                EXPECT_TRUE(box->isChecked() && box->isVisible());
+            }
+            EXPECT_EQ(field<QCheckBox>(d, "heatResults")->text(), "Heat Results Details Sheet");
+            EXPECT_FALSE(field<QCheckBox>(d, "saveAsPdf")->isChecked());
+            field<QCheckBox>(d, "class1")->setChecked(false);
+            tick(d, {"matrixPoster", "heatCards", "resultsPostRace", "htmlOnly", "saveAsPdf"});
+            press(d);
+        });
+        ui.expect(str::kMatrixLocked);
+        quickPrint()->trigger();
+    }
+    ui.verifyDone();
+
+    // Html only: written, nothing shown for printing; the heat window shows the last layout.
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(heats->layout(), HeatListLayout::Cards);
+    EXPECT_TRUE(fs::exists(html("Spring_HeatSheets.html")));
+    EXPECT_EQ(race.locked426, 0) << "the unticked class";
+    EXPECT_EQ(race.locked424, 1);
+    const int cardPages = pagesStartingWith(html(), "Spring_HeatCards_");
+    EXPECT_GE(cardPages, 2);
+    EXPECT_EQ(pdfPageCount(html("Spring_HeatSheets.pdf")), 1);
+    EXPECT_EQ(pdfPageCount(html("Spring_HeatCards.pdf")), cardPages);
+    EXPECT_EQ(pdfPageCount(html("Spring_PilotList.pdf")), 1);
+    EXPECT_FALSE(fs::exists(html("Spring_PilotInfoCards.pdf")));
+    const QString status = app->mainFrame()->statusBar()->currentMessage();
+    EXPECT_TRUE(status.contains("3 PDF")) << status.toStdString();
+    EXPECT_TRUE(status.contains(QString::fromStdString(html().substr(0, html().size() - 1))));
+
+    // A PDF that cannot be written is told with the file and why; the pages are still written.
+    fs::create_directory(html("Spring_SpectatorPrograms.pdf"));
+    DialogDriver again;
+    again.then("quickPrint", [](QDialog* d) {
+        tick(d, {"spectatorProgram", "saveAsPdf"});
+        press(d);
+    });
+    ui.expect(str::kQuickPrintPdfFailed);
+    quickPrint()->trigger();
+    ui.verifyDone();
+    ASSERT_FALSE(ui.asked.empty());
+    EXPECT_NE(ui.asked.back().text.find("Spring_SpectatorPrograms.pdf: "), std::string::npos);
+    EXPECT_EQ(heats->layout(), HeatListLayout::Sheets);
+    EXPECT_GE(pagesStartingWith(html(), "Spring_"), cardPages + 3);
+    ASSERT_EQ(shown.size(), 1u) << "printed: the first page is shown";
+    EXPECT_NE(shown.front().find("SpectatorPrograms_01.html"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korva::test
