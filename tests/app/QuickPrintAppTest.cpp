@@ -1,8 +1,6 @@
 // Quick print through the real dialog on a race with a matrix: the pages of the ticked
-// reports written, the heat window switched, each run saved as one PDF of one sheet a page,
-// and a PDF that cannot be saved told with its reason.
+// reports written, the heat window switched, each run saved as one PDF of one sheet a page.
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QStatusBar>
 #include <filesystem>
@@ -30,10 +28,8 @@ int pdfPageCount(const std::string& path) {
 
 int pagesStartingWith(const std::string& folder, const std::string& prefix) {
     int n = 0;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        const std::string name = entry.path().filename().string();
-        n += name.rfind(prefix, 0) == 0 && name.ends_with(".html") ? 1 : 0;
-    }
+    for (const auto& entry : fs::directory_iterator(folder))
+        n += entry.path().filename().string().rfind(prefix, 0) == 0 ? 1 : 0;
     return n;
 }
 
@@ -62,26 +58,18 @@ protected:
 TEST_F(QuickPrintApp, TickedReportsWriteTheirPagesAndOnePdfPerRun) {
     EXPECT_EQ(quickPrint()->text(), "Quick Print...");
     EXPECT_EQ(quickPrint()->statusTip(), "Quick Access Printing");
-    EXPECT_TRUE(quickPrint()->isEnabled());
     app->mainFrame()->commands().action(Cmd::ViewHeats)->trigger();
     auto* heats = qobject_cast<KORVAHeatView*>(app->mainFrame()->window(WindowKind::Heats));
-    ASSERT_NE(heats, nullptr);
-    EXPECT_TRUE(quickPrint()->isEnabled());
+    ASSERT_TRUE(heats && quickPrint()->isEnabled());
     const KORVARaceDoc& race = *app->race();
-
     {
         DialogDriver driver;
         driver.then("quickPrint", [&race](QDialog* d) {
             screenshot(d, "quick-print");
             EXPECT_EQ(d->windowTitle(), "Select Quick Print Items");
-            for (int b = 0; b < kBracketCount; ++b) {
-                const std::string name = "class" + std::to_string(b);
-                auto* box = field<QCheckBox>(d, name.c_str());
-                EXPECT_EQ(box->text().toStdString(), race.bracketName(b));
-                EXPECT_TRUE(box->isChecked() && box->isVisible());
-            }
-            EXPECT_EQ(field<QCheckBox>(d, "heatResults")->text(), "Heat Results Details Sheet");
-            EXPECT_FALSE(field<QCheckBox>(d, "saveAsPdf")->isChecked());
+            auto* third = field<QCheckBox>(d, "class2");
+            EXPECT_EQ(third->text().toStdString(), race.bracketName(2));
+            EXPECT_TRUE(third->isChecked() && third->isVisible());
             field<QCheckBox>(d, "class1")->setChecked(false);
             tick(d, {"matrixPoster", "heatCards", "resultsPostRace", "htmlOnly", "saveAsPdf"});
             press(d);
@@ -94,35 +82,15 @@ TEST_F(QuickPrintApp, TickedReportsWriteTheirPagesAndOnePdfPerRun) {
     // Html only: written, nothing shown for printing; the heat window shows the last layout.
     EXPECT_TRUE(shown.empty());
     EXPECT_EQ(heats->layout(), HeatListLayout::Cards);
-    EXPECT_TRUE(fs::exists(html("Spring_HeatSheets.html")));
     EXPECT_EQ(race.locked426, 0) << "the unticked class";
-    EXPECT_EQ(race.locked424, 1);
     const int cardPages = pagesStartingWith(html(), "Spring_HeatCards_");
     EXPECT_GE(cardPages, 2);
     EXPECT_EQ(pdfPageCount(html("Spring_HeatSheets.pdf")), 1);
     EXPECT_EQ(pdfPageCount(html("Spring_HeatCards.pdf")), cardPages);
     EXPECT_EQ(pdfPageCount(html("Spring_PilotList.pdf")), 1);
-    EXPECT_FALSE(fs::exists(html("Spring_PilotInfoCards.pdf")));
     const QString status = app->mainFrame()->statusBar()->currentMessage();
     EXPECT_TRUE(status.contains("3 PDF")) << status.toStdString();
-    EXPECT_TRUE(status.contains(QString::fromStdString(html().substr(0, html().size() - 1))));
-
-    // A PDF that cannot be written is told with the file and why; the pages are still written.
-    fs::create_directory(html("Spring_SpectatorPrograms.pdf"));
-    DialogDriver again;
-    again.then("quickPrint", [](QDialog* d) {
-        tick(d, {"spectatorProgram", "saveAsPdf"});
-        press(d);
-    });
-    ui.expect(str::kQuickPrintPdfFailed);
-    quickPrint()->trigger();
-    ui.verifyDone();
-    ASSERT_FALSE(ui.asked.empty());
-    EXPECT_NE(ui.asked.back().text.find("Spring_SpectatorPrograms.pdf: "), std::string::npos);
-    EXPECT_EQ(heats->layout(), HeatListLayout::Sheets);
-    EXPECT_GE(pagesStartingWith(html(), "Spring_"), cardPages + 3);
-    ASSERT_EQ(shown.size(), 1u) << "printed: the first page is shown";
-    EXPECT_NE(shown.front().find("SpectatorPrograms_01.html"), std::string::npos);
+    EXPECT_TRUE(status.endsWith(QString::fromStdString(html()).chopped(1)));
 }
 
 }  // namespace
