@@ -49,12 +49,9 @@ protected:
         size.pilots = 20;
         ASSERT_TRUE(start({QString::fromStdString(sampleRace("Spring.kvr", size))}));
         app->mainFrame()->resize(1100, 720);
-        app->showPrintedPage = [this](const std::string& path) { shown.push_back(path); };
     }
     QAction* quickPrint() const { return app->mainFrame()->commands().action(Cmd::QuickPrint); }
     std::string html(const std::string& name = {}) const { return work.file("html/" + name); }
-
-    std::vector<std::string> shown;
 };
 
 TEST_F(QuickPrintApp, TickedReportsWriteTheirPagesAndOnePdfPerRun) {
@@ -81,8 +78,8 @@ TEST_F(QuickPrintApp, TickedReportsWriteTheirPagesAndOnePdfPerRun) {
     }
     ui.verifyDone();
 
-    // Html only: written, nothing shown for printing; the heat window shows the last layout.
-    EXPECT_TRUE(shown.empty());
+    // Html only: written, nothing queued for printing; the heat window shows the last layout.
+    EXPECT_TRUE(printed.paths.empty());
     EXPECT_EQ(heats->layout(), HeatListLayout::Cards);
     EXPECT_EQ(race.locked426, 0) << "the unticked class";
     const int cardPages = pagesStartingWith(html(), "Spring_HeatCards_");
