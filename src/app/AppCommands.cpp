@@ -39,7 +39,7 @@ CommandTable::CommandTable(QObject* parent) : QObject(parent) {
            QKeySequence(Qt::CTRL | Qt::Key_M));
     define(Cmd::FinishRace, tr("&Finish..."), tr("End the race\nFinish race"));
     define(Cmd::Print, tr("&Print..."), tr("Print the list\nPrint"), QKeySequence::Print);
-    define(Cmd::QuickPrint, tr("&Quick Print"), tr("Print the list without asking\nQuick Print"));
+    define(Cmd::QuickPrint, tr("Quick Print..."), tr("Quick Access Printing\nQuick Print"));
     define(Cmd::PrintPilotCards, tr("Print Pilot &Info Cards..."),
            tr("Print Information Cards for Pilots\nPrint Pilot Cards"));
     define(Cmd::PrintHeatDetails, tr("Print Heat &Details"),

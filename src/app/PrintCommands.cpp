@@ -4,6 +4,7 @@
 
 #include "app/KORVARaceApp.h"
 #include "app/QtText.h"
+#include "app/QuickPrintCommand.h"
 #include "app/dialogs/QtPrintForms.h"
 #include "app/views/KORVAHeatView.h"
 #include "app/views/KORVAPilotView.h"
@@ -86,6 +87,7 @@ public:
             PrintSpectatorPrograms(doc, forms_, queue_, listedClasses(doc, heats->bracketFilter()));
         }
     }
+    void quickPrint() { quickPrintCommand(app_, forms_, queue_); }
     void reFlyCard() {
         const KORVAHeatView* heats = heatView(app_);
         const HeatListRow* row = heats ? heats->selectedRow() : nullptr;
@@ -109,6 +111,9 @@ void connectPrintCommands(KORVARaceApp& app) {
     CommandTable& c = app.commands();
     c.setHandler(
         Cmd::Print, [run] { run->print(); },
+        [a] { return hasRows(pilotView(*a)) || hasRows(heatView(*a)); });
+    c.setHandler(
+        Cmd::QuickPrint, [run] { run->quickPrint(); },
         [a] { return hasRows(pilotView(*a)) || hasRows(heatView(*a)); });
     c.setHandler(
         Cmd::PrintPilotCards, [run] { run->pilotCards(); },

@@ -105,6 +105,24 @@ struct RoundCountForm {
     bool operator==(const RoundCountForm&) const = default;
 };
 
+// "Select Quick Print Items": the classes, the reports grouped by when in the race they are
+// wanted, and where the pages go. "Results Sheet" stands under "During Race" and under
+// "Post Race"; either box prints it, once.
+struct QuickPrintForm {
+    ClassChoice classes;
+    bool matrixPoster = false;   // "Matrix Poster (Heat Sheets)"
+    bool heatCards = false;      // "Heat Cards (Starter)"
+    bool pilotHandouts = false;  // "Pilot Handouts (Heats)"
+    bool spectatorProgram = false;
+    bool newHeatCards = false;
+    bool resultsDuringRace = false;
+    bool heatResults = false;  // "Heat Results Details Sheet"
+    bool resultsPostRace = false;
+    bool htmlOnly = false;  // "HTML Output Only, No Print"
+    bool saveAsPdf = false;
+    bool operator==(const QuickPrintForm&) const = default;
+};
+
 class PrintForms {
 public:
     virtual ~PrintForms() = default;
@@ -120,6 +138,7 @@ public:
     virtual std::optional<SpectatorProgramsForm> spectatorPrograms(
         const SpectatorProgramsForm& form) = 0;
     virtual std::optional<RoundCountForm> roundCount(const RoundCountForm& form) = 0;
+    virtual std::optional<QuickPrintForm> quickPrint(const QuickPrintForm& form) = 0;
 };
 
 // Shows a form until its check accepts it or the user cancels.

@@ -361,6 +361,16 @@ constexpr Entry kEntries[] = {
     {71063, "cannot print to %s"},
     {71064, "the printer refused the page"},
     {71065, "%s was not printed (%s); it stays in the html folder to print by hand."},
+    {71080, "Tick at least one class to print."},
+    {71081, "These PDF files could not be saved:\n%s"},
+    {71082, "Quick print saved %d PDF file(s) in %s"},
+    {71085, "%s_HeatSheets.pdf"},
+    {71086, "%s_HeatCards.pdf"},
+    {71087, "%s_ChangedHeatCards.pdf"},
+    {71088, "%s_HeatResults.pdf"},
+    {71089, "%s_PilotInfoCards.pdf"},
+    {71090, "%s_PilotList.pdf"},
+    {71091, "%s_SpectatorPrograms.pdf"},
 };
 
 // Lookups search the table: an entry out of order or given twice would hide others.

@@ -232,6 +232,17 @@ inline constexpr int kNoDefaultPrinter = 71062;
 inline constexpr int kCannotPrintTo = 71063;
 inline constexpr int kPrinterRefused = 71064;
 inline constexpr int kPageNotPrinted = 71065;
+// Quick print and the PDF files of its runs.
+inline constexpr int kQuickPrintNoClass = 71080;
+inline constexpr int kQuickPrintPdfFailed = 71081;
+inline constexpr int kQuickPrintPdfsSaved = 71082;
+inline constexpr int kHeatSheetsPdf = 71085;
+inline constexpr int kHeatCardsPdf = 71086;
+inline constexpr int kChangedHeatCardsPdf = 71087;
+inline constexpr int kHeatResultsPdf = 71088;
+inline constexpr int kPilotCardsPdf = 71089;
+inline constexpr int kPilotListPdf = 71090;
+inline constexpr int kSpectatorProgramsPdf = 71091;
 }  // namespace str
 
 // The text of a numbered entry; empty when the table has none.

@@ -69,6 +69,7 @@ public:
         return answer(f);
     }
     std::optional<RoundCountForm> roundCount(const RoundCountForm& f) override { return answer(f); }
+    std::optional<QuickPrintForm> quickPrint(const QuickPrintForm& f) override { return answer(f); }
 
 private:
     struct Step {

@@ -25,6 +25,8 @@ public:
     std::optional<SpectatorProgramsForm> spectatorPrograms(
         const SpectatorProgramsForm& form) override;
     std::optional<RoundCountForm> roundCount(const RoundCountForm& form) override;
+    // "Select Quick Print Items", in a file of its own.
+    std::optional<QuickPrintForm> quickPrint(const QuickPrintForm& form) override;
 
 private:
     QWidget* parent() const;
