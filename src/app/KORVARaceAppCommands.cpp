@@ -139,7 +139,10 @@ void KORVARaceApp::dropRace() {
     frame_->rebuildMenus();
 }
 
-void KORVARaceApp::openRaceFile(const QString& path, bool fromShell) {
+void KORVARaceApp::openRaceFile(const QString& given, bool fromShell) {
+    // A name relative to the folder the program started in would mean another file once
+    // it is listed among the recent files, and report folders would read as "./html".
+    const QString path = given.isEmpty() ? given : QFileInfo(given).absoluteFilePath();
     if (fromShell && frame_->heatWindowsOpen() > 0) {
         frame_->statusBar()->showMessage(toQt(std::string(text(str::kOpenRefusedHeats))),
                                          kStatusMessageMs);

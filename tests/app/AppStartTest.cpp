@@ -43,9 +43,17 @@ TEST_F(AppStart, UnwritableDesktopLeavesTheQuestionForNextTimeAndStartsAnyway) {
 }
 
 TEST_F(AppStart, OpensTheRaceOfTheCommandLineAndWritesTheMasterOnlyWhenChanged) {
-    const std::string race = sampleRace("Spring.kvr");
-    ASSERT_TRUE(start({"-nologo", QString::fromStdString(race)}));
+    sampleRace("Spring.kvr");
+    // Named relative to the folder the program starts in, as a shell passes it: the race
+    // is known by its full path (its report folder, the recent files).
+    const auto startedIn = std::filesystem::current_path();
+    std::filesystem::current_path(work.path());
+    const bool started = start({"-nologo", "Spring.kvr"});
+    std::filesystem::current_path(startedIn);
+    ASSERT_TRUE(started);
     ASSERT_NE(app->race(), nullptr);
+    EXPECT_EQ(app->race()->raceFolder, std::filesystem::canonical(work.path()).string());
+    EXPECT_EQ(app->recentFiles(), QStringList{QString::fromStdString(work.file("Spring.kvr"))});
     EXPECT_EQ(app->race()->raceTitle, "Sample Race");
     auto* pilots = app->mainFrame()->window(WindowKind::Pilots);
     ASSERT_NE(pilots, nullptr);
