@@ -10,7 +10,9 @@
 #include "app/dialogs/SwapPilotsDialog.h"
 #include "app/views/KORVAHeatView.h"
 #include "registration/CsvImport.h"
+#include "scoring/EnterResultsCommand.h"
 #include "scoring/HeatReset.h"
+#include "scoring/Standings.h"
 #include "scoring/SwapPilots.h"
 #include "scoring/TimingFile.h"
 
@@ -29,8 +31,12 @@ KORVAHeat* selectedHeat(const KORVARaceApp& app) {
     return round ? round->heatAt(row->heatIndex) : nullptr;
 }
 
-// The standings follow every refresh of the views, which a reset ends with.
-const RecomputeStandings kStandingsWithRefresh = {};
+// A reset takes results away, so ties may end or begin: the standings run as after a
+// stored result (the refresh that ends the reset only brings the totals up to date).
+RecomputeStandings standingsAfterReset(const KORVARaceApp& app) {
+    if (!app.standings()) return {};
+    return resultEntryHooks(*app.standings()).runStandings;
+}
 
 // The file dialog starts beside the race, where its entry lists are usually kept.
 QString importFolder(KORVARaceApp& app) {
@@ -46,7 +52,7 @@ void connectResets(KORVARaceApp& app) {
         Cmd::ResetHeat,
         [a] {
             if (KORVAHeat* heat = selectedHeat(*a)) {
-                resetHeat(*a->race(), *heat, kStandingsWithRefresh);
+                resetHeat(*a->race(), *heat, standingsAfterReset(*a));
             }
         },
         [a] { return resetHeatEnabled(selectedHeat(*a)); });
@@ -54,7 +60,7 @@ void connectResets(KORVARaceApp& app) {
         Cmd::ResetRound,
         [a] {
             if (KORVAHeat* heat = selectedHeat(*a)) {
-                resetRound(*a->race(), *heat, kStandingsWithRefresh);
+                resetRound(*a->race(), *heat, standingsAfterReset(*a));
             }
         },
         [a] { return resetRoundEnabled(selectedHeat(*a)); });

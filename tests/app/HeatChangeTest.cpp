@@ -14,6 +14,7 @@
 #include "AppTestSupport.h"
 #include "app/views/KORVAHeatView.h"
 #include "race/FileIo.h"
+#include "scoring/Standings.h"
 #include "ui/Strings.h"
 
 namespace korva::test {
@@ -129,6 +130,7 @@ TEST_F(HeatChange, TheSwapDialogFollowsItsTypeRefusesWithoutChangeAndMovesAPilot
 
 TEST_F(HeatChange, ResetsFollowTheSelectedHeatAndTheTimingFilesFollowTheLayout) {
     startRace(true);
+    const int tiesFlown = app->standings()->totalTies();
     EXPECT_FALSE(action(Cmd::ResetHeat)->isEnabled());
     EXPECT_FALSE(action(Cmd::ResetRound)->isEnabled());
     heatView()->selectRow(1);
@@ -145,6 +147,12 @@ TEST_F(HeatChange, ResetsFollowTheSelectedHeatAndTheTimingFilesFollowTheLayout) 
     EXPECT_FALSE(heat(0, 0, 0).isComplete() || heat(0, 0, 2).isComplete());
     EXPECT_TRUE(heat(0, 1, 0).isComplete());
     EXPECT_FALSE(action(Cmd::ResetRound)->isEnabled());
+    // The ties are those of the results left (the reset made some), as after a stored
+    // result.
+    RaceStandings fresh(*app->race());
+    fresh.rebuild();
+    EXPECT_NE(fresh.totalTies(), tiesFlown);
+    EXPECT_EQ(app->standings()->totalTies(), fresh.totalTies());
 
     EXPECT_EQ(action(Cmd::OutputTimingFile)->statusTip(), "Create file for Timing System program");
     action(Cmd::HeatCards)->trigger();
