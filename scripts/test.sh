@@ -14,21 +14,20 @@ runtime="$(mktemp -d)"
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$runtime/config"
 jobs=$(nproc)
+# Each step says when it starts, so a slow run shows where its time went.
+step() { echo "== $1 (${SECONDS}s in)"; }
 
-echo "== normal build"
+step "normal build"
 "$top/scripts/build.sh" "$top/build"
 ctest --test-dir "$top/build" --output-on-failure -j "$jobs"
 
-echo "== thread sanitizer build (print queue)"
+step "thread sanitizer build (print queue)"
 # Only the threaded print queue and its tests: the rest of the tree is not built here.
-tsan_launcher=()
-if command -v ccache >/dev/null; then tsan_launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-cmake -S "$top" -B "$top/build-tsan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVA_TSAN=ON \
-    -DKORVA_BUILD_APP=OFF -DKORVA_BUILD_BENCH=OFF "${tsan_launcher[@]}" >/dev/null
-cmake --build "$top/build-tsan" --target korva_tests_reports_print
+KORVA_TARGETS=korva_tests_reports_print "$top/scripts/build.sh" "$top/build-tsan" -DKORVA_TSAN=ON \
+    -DKORVA_BUILD_APP=OFF -DKORVA_BUILD_BENCH=OFF
 TSAN_OPTIONS="halt_on_error=1" "$top/build-tsan/tests/korva_tests_reports_print"
 
-echo "== sanitizer build"
+step "sanitizer build"
 "$top/scripts/build.sh" "$top/build-asan" -DKORVA_SANITIZE=ON -DKORVA_BUILD_BENCH=OFF \
     -DCMAKE_BUILD_TYPE=Debug
 ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
@@ -36,6 +35,6 @@ LSAN_OPTIONS="suppressions=$top/scripts/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     ctest --test-dir "$top/build-asan" --output-on-failure -j "$jobs"
 
-echo "== fuzz run"
+step "fuzz run"
 "$top/scripts/fuzz.sh" "${KORVA_FUZZ_SECONDS:-60}"
-echo "== all tests passed"
+echo "== all tests passed in ${SECONDS}s"
