@@ -110,8 +110,7 @@ TEST_F(ResultEntry, AHeatTypedFromTheKeyboardIsRefusedOnceThenStoredAndShownOnIt
     EXPECT_TRUE(action(Cmd::HeatCards)->isChecked());
     EXPECT_FALSE(action(Cmd::HeatSheets)->isChecked());
     EXPECT_EQ(cell(0, 2), "Finish=0 Time=0:00.00 Cuts=0 Pts=0 FQ Last1 ");
-    EXPECT_FALSE(action(Cmd::EnterResults)->isEnabled());
-    pressInList(Qt::Key_Down);
+    // The window opened at the first heat to fly.
     ASSERT_EQ(selectedRow(), 0);
     EXPECT_TRUE(action(Cmd::EnterResults)->isEnabled());
 
@@ -230,12 +229,20 @@ TEST_F(ResultEntry, AnFaiHeatHasNoFinishAndScoresItsTimesWithThePenalty) {
     EXPECT_EQ(cell(0, 4), "Max Infringements Score=200.00 FQ Last9 ");
 }
 
+TEST_F(ResultEntry, TheHeatWindowOpensAtTheFirstHeatStillToFly) {
+    startOpenRace([](KORVARaceDoc& race) {
+        for (int h = 0; h < 2; ++h) race.raceMatrix.matrix(0).rounds[0]->heats[h]->complete = 1;
+    });
+    EXPECT_EQ(selectedRow(), 2);
+    EXPECT_TRUE(action(Cmd::EnterResults)->isEnabled());
+}
+
 TEST_F(ResultEntry, EscapeStoresNothingAndManualPointsAreTypedForThePilotsFlown) {
     startOpenRace([](KORVARaceDoc& race) {
         race.heatScoring = 2;  // Manual
         race.raceMatrix.matrix(0).rounds[0]->heats[0]->lanePilot[3] = 0;
     });
-    pressInList(Qt::Key_Down);
+    ASSERT_EQ(selectedRow(), 0);
     {
         DialogDriver driver;
         driver.then("resultsForm", [](QDialog*) { QTest::keyClick(focused(), Qt::Key_Escape); });

@@ -131,6 +131,10 @@ void KORVAHeatView::fill() {
     if (row < 0) selected_ = {};
     selectRow(row);
     reselecting_ = false;
+    // A window just opened starts at the next heat to fly, ready for its results: a row
+    // that only looked current would leave Enter Results and the reset commands disabled.
+    if (!filled_ && row < 0) selectNextOpenHeat();
+    filled_ = true;
 }
 
 void KORVAHeatView::setLayout(HeatListLayout layout) {

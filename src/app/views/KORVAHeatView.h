@@ -76,6 +76,7 @@ private:
     std::vector<bool> unsized_;
     HeatKey selected_;
     bool reselecting_ = false;
+    bool filled_ = false;
 };
 
 }  // namespace korva
