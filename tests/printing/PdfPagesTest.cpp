@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "PdfInspection.h"
+#include "PdfContents.h"
 #include "printing/PdfPages.h"
 #include "support/TempFolder.h"
 
@@ -53,11 +53,11 @@ TEST_F(ExamplePdf, HeatSheetAndCardsComeOutASheetPerWrittenPage) {
     ASSERT_EQ(pagesWritten(), 1);
     const std::string sheets = fileText(folder.file("sheets.pdf"));
     EXPECT_EQ(sheets.rfind("%PDF-", 0), 0U);
-    EXPECT_EQ(inspectPdf(sheets).pages, 1);
+    EXPECT_EQ(readPdfFacts(sheets).pages, 1);
 
     ASSERT_EQ(report("heat-cards", folder.file("cards.pdf")), 0);
     EXPECT_EQ(pagesWritten(), 4);
-    const PdfFacts cards = inspectPdf(fileText(folder.file("cards.pdf")));
+    const PdfFacts cards = readPdfFacts(fileText(folder.file("cards.pdf")));
     EXPECT_EQ(cards.pages, 4);
     // The lane pictures and the coloured pilot names are there to lose in grey.
     EXPECT_GT(cards.colourImages, 0);
@@ -71,7 +71,7 @@ TEST_F(ExamplePdf, HeatSheetAndCardsComeOutASheetPerWrittenPage) {
 
 TEST_F(ExamplePdf, GreyCardsHoldNoColour) {
     ASSERT_EQ(report("heat-cards", folder.file("grey.pdf"), "--grey"), 0);
-    const PdfFacts grey = inspectPdf(fileText(folder.file("grey.pdf")));
+    const PdfFacts grey = readPdfFacts(fileText(folder.file("grey.pdf")));
     EXPECT_EQ(grey.pages, 4);
     EXPECT_EQ(grey.colourImages, 0);
     EXPECT_GT(grey.greyImages, 0);
@@ -98,7 +98,7 @@ TEST(WritePdf, AFailedRunKeepsTheOlderFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 2);
 
     EXPECT_TRUE(writePdf({folder.file("page.html")}, pdf, {}, error)) << error;
-    EXPECT_EQ(inspectPdf(fileText(pdf)).pages, 1);
+    EXPECT_EQ(readPdfFacts(fileText(pdf)).pages, 1);
     EXPECT_FALSE(
         writePdf({folder.file("page.html")}, folder.file("no/such/folder/x.pdf"), {}, error));
 }

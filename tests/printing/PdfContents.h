@@ -14,6 +14,6 @@ struct PdfFacts {
     int greyImages = 0;
 };
 
-PdfFacts inspectPdf(const std::string& bytes);
+PdfFacts readPdfFacts(const std::string& bytes);
 
 }  // namespace korva::test

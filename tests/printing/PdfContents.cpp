@@ -1,4 +1,4 @@
-#include "PdfInspection.h"
+#include "PdfContents.h"
 
 #include <QByteArray>
 #include <QtEndian>
@@ -24,7 +24,7 @@ std::string inflate(const std::string& data) {
 
 }  // namespace
 
-PdfFacts inspectPdf(const std::string& bytes) {
+PdfFacts readPdfFacts(const std::string& bytes) {
     PdfFacts facts;
     facts.pages = countOf(bytes, std::regex(R"(/Type\s*/Page(?![s\w]))"));
     facts.colourImages = countOf(bytes, std::regex(R"(/ColorSpace\s*/DeviceRGB)"));
