@@ -1,17 +1,14 @@
 #include "printing/PdfPages.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryFile>
-#include <filesystem>
-#include <memory>
-#include <system_error>
 
 #include "printing/GuiApplicationScope.h"
 #include "printing/HtmlPageDocument.h"
 #include "printing/PageRendering.h"
+#include "race/FileIo.h"
 
 namespace korva {
 
@@ -55,40 +52,30 @@ bool drawPages(const std::vector<std::string>& pages, QPrinter& printer, std::st
 bool writePdf(const std::vector<std::string>& pages, const std::string& pdfPath,
               const PdfLook& look, std::string& error) {
     const GuiApplicationScope gui;
-    const QFileInfo target(QString::fromStdString(pdfPath));
-    // Written beside the target and renamed over it, so a failed run keeps an older file.
-    QTemporaryFile part(target.absoluteDir().filePath(target.fileName() + ".XXXXXX"));
-    if (!part.open()) {
-        error = pdfPath + ": " + part.errorString().toStdString();
+    // The printer writes a file of its own; the PDF then takes the place of an older one the
+    // way every file of the program does, so a failed run keeps the older file.
+    QTemporaryFile drawn;
+    if (!drawn.open()) {
+        error = pdfPath + ": " + drawn.errorString().toStdString();
         return false;
     }
-    part.close();
+    drawn.close();
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(part.fileName());
+        printer.setOutputFileName(drawn.fileName());
         printer.setPageLayout(sheetLayout());
         printer.setCreator("KORVARace");
-        printer.setDocName(target.completeBaseName());
+        printer.setDocName(QFileInfo(QString::fromStdString(pdfPath)).completeBaseName());
         printer.setColorMode(look.greyscale ? QPrinter::GrayScale : QPrinter::Color);
         if (!drawPages(pages, printer, error)) return false;
     }
-    namespace fs = std::filesystem;
-    const fs::path written = part.fileName().toStdString();
-    std::error_code failed;
-    // The temporary file is private to its owner; the PDF is a document like the pages.
-    const fs::file_status old = fs::status(pdfPath, failed);
-    fs::permissions(written,
-                    fs::exists(old) ? old.permissions()
-                                    : fs::perms::owner_read | fs::perms::owner_write |
-                                          fs::perms::group_read | fs::perms::others_read,
-                    failed);
-    fs::rename(written, pdfPath, failed);
-    if (failed) {
-        error = pdfPath + ": " + failed.message();
+    try {
+        writeFileAtomically(pdfPath, readWholeFile(drawn.fileName().toStdString()));
+    } catch (const FileError& e) {
+        error = e.what();
         return false;
     }
-    part.setAutoRemove(false);
     return true;
 }
 
